@@ -1,0 +1,39 @@
+#include "clock.h"
+
+#include <ctime>
+
+namespace tamurik {
+
+namespace {
+
+// The number in at least `width` digits, zeros in front.
+Text ZeroPadded(int value, std::size_t width) {
+    Text digits = Decimal(value < 0 ? -static_cast<long long>(value) : value);
+    if (digits.size() < width) {
+        digits.insert(0, width - digits.size(), U'0');
+    }
+    if (value < 0) {
+        digits.insert(digits.begin(), U'-');
+    }
+    return digits;
+}
+
+} // namespace
+
+Text FormatDate(const Date& date) {
+    return ZeroPadded(date.day, 2) + U"." + ZeroPadded(date.month, 2) + U"." +
+           ZeroPadded(date.year, 4);
+}
+
+Date SystemClock::Today() const {
+    const std::time_t now = std::time(nullptr);
+    // std::localtime shares one buffer between calls; the clock is asked on the GUI thread
+    // only, and the fields are copied out at once.
+    const std::tm* local = std::localtime(&now);
+    if (local == nullptr) {
+        return Date{};
+    }
+    return Date{local->tm_mday, local->tm_mon + 1, local->tm_year + 1900};
+}
+
+} // namespace tamurik

@@ -1,0 +1,101 @@
+#include "encoding.h"
+
+#include <array>
+
+namespace tamurik {
+
+namespace {
+
+// The code page is written out here instead of going through iconv: this library uses the
+// standard library only, and iconv's WINDOWS-1252 refuses the five undefined bytes, which an
+// old word file may well hold and which must still read as something.
+//
+// Windows-1252 bytes 0x80 to 0x9F. The five bytes the code page leaves undefined (0x81, 0x8D,
+// 0x8F, 0x90, 0x9D) stand for the control character of the same number, so that every byte
+// reads as something and writes back as itself.
+constexpr std::array<char32_t, 32> kHighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, // 80-87
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, // 88-8F
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 90-97
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 98-9F
+};
+
+char32_t FromWindows1252(unsigned char byte) {
+    if (byte >= 0x80 && byte <= 0x9F) {
+        return kHighControls[byte - 0x80];
+    }
+    return byte;
+}
+
+char ToWindows1252(char32_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+        return static_cast<char>(c);
+    }
+    for (std::size_t i = 0; i < kHighControls.size(); ++i) {
+        if (kHighControls[i] == c) {
+            return static_cast<char>(0x80 + i);
+        }
+    }
+    return '?';
+}
+
+bool HasNonAscii(std::string_view bytes) {
+    for (const char b : bytes) {
+        if (static_cast<unsigned char>(b) >= 0x80) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+Text DecodeFileText(std::string_view bytes) {
+    constexpr std::string_view kBom = "\xEF\xBB\xBF";
+    if (HasNonAscii(bytes) && IsValidUtf8(bytes)) {
+        if (bytes.starts_with(kBom)) {
+            bytes.remove_prefix(kBom.size());
+        }
+        return FromUtf8(bytes);
+    }
+    Text text;
+    text.reserve(bytes.size());
+    for (const char b : bytes) {
+        text.push_back(FromWindows1252(static_cast<unsigned char>(b)));
+    }
+    return text;
+}
+
+std::string EncodeWindows1252(TextView text) {
+    std::string bytes;
+    bytes.reserve(text.size());
+    for (const char32_t c : text) {
+        bytes.push_back(ToWindows1252(c));
+    }
+    return bytes;
+}
+
+std::vector<Text> SplitLines(TextView text) {
+    std::vector<Text> lines;
+    std::size_t start = 0;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const char32_t c = text[i];
+        if (c == U'\r' || c == U'\n') {
+            lines.emplace_back(text.substr(start, i - start));
+            if (c == U'\r' && i + 1 < text.size() && text[i + 1] == U'\n') {
+                ++i;
+            }
+            ++i;
+            start = i;
+        } else {
+            ++i;
+        }
+    }
+    if (start < text.size()) {
+        lines.emplace_back(text.substr(start));
+    }
+    return lines;
+}
+
+} // namespace tamurik

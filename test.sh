@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Builds Tamurik and runs every test headless, then once more under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
+TAMURIK_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+# shellcheck source=tools/common.sh
+. "$TAMURIK_ROOT/tools/common.sh"
+
+install_missing "${TAMURIK_PACKAGES[@]}"
+export QT_QPA_PLATFORM=offscreen
+
+echo "== Build and tests"
+build_tree "$TAMURIK_ROOT/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAMURIK_BUILD_BENCH=ON
+ctest --test-dir "$TAMURIK_ROOT/build" --output-on-failure --timeout 300
+
+echo "== The same tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+build_tree "$TAMURIK_ROOT/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DTAMURIK_SANITIZE=ON
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ctest --test-dir "$TAMURIK_ROOT/build-sanitize" --output-on-failure --timeout 600

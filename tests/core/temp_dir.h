@@ -1,0 +1,63 @@
+#pragma once
+// A fresh empty working folder for one test, removed with everything in it afterwards.
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+#include <system_error>
+
+namespace tamurik::test {
+
+class TempDir {
+public:
+    TempDir() {
+        std::random_device seed;
+        std::mt19937_64 random(seed());
+        const std::filesystem::path base = std::filesystem::temp_directory_path();
+        for (;;) {
+            path_ = base / ("tamurik-test-" + std::to_string(random()));
+            if (std::filesystem::create_directory(path_)) {
+                break;
+            }
+        }
+    }
+    ~TempDir() {
+        std::error_code ignored;
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ignored);
+        std::filesystem::remove_all(path_, ignored);
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+
+    // Writes the bytes as they are (no conversion of line ends or characters).
+    void Write(const std::string& name, const std::string& bytes) const {
+        std::ofstream out(path_ / name, std::ios::binary | std::ios::trunc);
+        out << bytes;
+    }
+
+    std::string Read(const std::string& name) const {
+        std::ifstream in(path_ / name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+
+    bool Has(const std::string& name) const { return std::filesystem::exists(path_ / name); }
+
+    // Number of entries in the folder (to see that no temporary file stays behind).
+    std::size_t EntryCount() const {
+        std::size_t count = 0;
+        for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(path_)) {
+            ++count;
+        }
+        return count;
+    }
+
+private:
+    std::filesystem::path path_;
+};
+
+} // namespace tamurik::test

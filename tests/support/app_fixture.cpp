@@ -1,0 +1,77 @@
+#include "tests/support/app_fixture.h"
+
+#include "app/run.h"
+#include "menu/main_menu.h"
+#include "ui/text_qt.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTest>
+
+#include <fstream>
+#include <random>
+
+namespace tamurik::testing {
+
+void WriteFile(const std::filesystem::path& folder, const std::string& name,
+               const std::string& bytes) {
+    std::ofstream out(folder / name, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+void WriteWordFiles(const std::filesystem::path& folder) {
+    WriteFile(folder, "ZAHLVERB.TXT",
+              "1sp2ie-l3en\r\n1r2en.n3en\r\n1b2a-d3en\r\n1k2om.m3en\r\n1m2a-l3en\r\n"
+              "1f2ah-r3en\r\n1w2is.s3en\r\n1k2o.ch3en\r\n1l2ie-b3en\r\n1f2in.d3en\r\n"
+              "1sch2uf.t3en = schwer arbeiten, sich plagen\r\n1s2äu-m3en = warten, zögern\r\n");
+    std::string rhymes;
+    const char* pairs[][2] = {
+        {"1b2a-d3en", "1l2a-d3en"},  {"1k2o.ch3en", "1p2o.ch3en"},   {"1r2en.n3en", "1tr2en.n3en"},
+        {"1m2a-l3en", "1z2ah-l3en"}, {"1w2i.ck3eln", "1k2i.ck3eln"}, {"1s2in.g3en", "1kl2in.g3en"},
+        {"1h2o-l3en", "1j2o-l3en"},  {"1t2an.z3en", "1gl2an.z3en"},  {"1z2ie-h3en", "1fl2ie-h3en"}};
+    for (const auto& pair : pairs)
+        rhymes += std::string(pair[0]) + "\r\n" + pair[1] + "\r\n";
+    WriteFile(folder, "ZAHLREIM.TXT", rhymes);
+}
+
+AppTest::AppTest() {
+    std::random_device entropy;
+    folder_ = std::filesystem::temp_directory_path() /
+              ("tamurik-screen-" + std::to_string(entropy()) + std::to_string(entropy()));
+    std::filesystem::create_directories(folder_);
+    WriteWordFiles(folder_);
+    dir_ = std::make_unique<WorkDir>(folder_);
+}
+
+AppTest::~AppTest() {
+    navigator_.reset();
+    std::error_code ignored;
+    std::filesystem::remove_all(folder_, ignored);
+}
+
+void AppTest::Start() {
+    ASSERT_TRUE(RunStartUp(*dir_, state_, dialogs_));
+    navigator_ = std::make_unique<AppNavigator>(state_, *dir_, random_, clock_, dialogs_);
+    navigator_->setQuitHandler([this] { ++quitCalls_; });
+    navigator_->ShowMenu();
+}
+
+QWidget* AppTest::Menu() {
+    return &navigator_->menu();
+}
+
+void AppTest::Click(QWidget* widget) {
+    ASSERT_NE(widget, nullptr);
+    ASSERT_TRUE(widget->isVisible()) << widget->objectName().toStdString() << " is hidden";
+    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
+}
+
+void AppTest::HoverOver(QWidget* widget) {
+    ASSERT_NE(widget, nullptr);
+    QMouseEvent move(QEvent::MouseMove, QPointF(widget->rect().center()),
+                     widget->mapToGlobal(QPointF(widget->rect().center())), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
+} // namespace tamurik::testing

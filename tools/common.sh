@@ -1,0 +1,29 @@
+# Shared by the run and test commands: installs the Debian packages that are missing.
+set -euo pipefail
+
+TAMURIK_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l10n
+    libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core)
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+install_missing() {
+    local missing=()
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+            missing+=("$package")
+    done
+    if [ "${#missing[@]}" -gt 0 ]; then
+        echo "Installing: ${missing[*]}"
+        as_root apt-get update -qq
+        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
+    fi
+}
+
+build_tree() { # build folder, then extra cmake arguments
+    local folder="$1"
+    shift
+    cmake -S "$TAMURIK_ROOT" -B "$folder" -G Ninja "$@" >/dev/null
+    cmake --build "$folder" --parallel "$(nproc)"
+}

@@ -1,0 +1,122 @@
+#pragma once
+// The frame every exercise shares: user label and points label filled on activation, the close
+// icon back to the main menu, the reward icon, and the selection panel with its option groups
+// that slides between an open and a closed position.
+
+#include "core/word_lists.h"
+#include "ui/screen.h"
+
+#include <QRect>
+#include <QStringList>
+
+class QFrame;
+
+namespace tamurik {
+
+class ClickLabel;
+class OptionGroup;
+
+struct FrameConfig {
+    QString objectName;
+    QString title;
+    int widthTwips = 9000;
+    int heightTwips = 6600;
+    // A fixed window colour; without it the window takes ColorBlatt on activation.
+    std::optional<QColor> fixedBackground;
+
+    QString userLabel;
+    QRect userLabelTwips{720, 120, 7000, 495};
+    QString pointsLabel;
+    QRect pointsLabelTwips{120, 3360, 495, 255};
+    QString closeIcon;
+    QPoint closeIconTwips{120, 840};
+    QString rewardIcon;
+    QPoint rewardIconTwips{120, 1680};
+
+    // The selection: no panel when the screen has neither group.
+    bool verbenwahl = false;
+    bool stammvokal = false;
+    Selection initial;
+    QString optionIcon;
+    QPoint optionIconTwips{120, 2520};
+    QString panel;
+    QString panelOptionIcon; // the picture on the panel that closes it again
+    QString verbenwahlFrame = QStringLiteral("Rahmen1");
+    QStringList verbenwahlOptions{QStringLiteral("Option1"), QStringLiteral("Option2"),
+                                  QStringLiteral("Option3")};
+    QString stammvokalFrame = QStringLiteral("Rahmen2");
+    QStringList stammvokalOptions{QStringLiteral("Option4"), QStringLiteral("Option5"),
+                                  QStringLiteral("Option6")};
+    // The panel moves along one edge: its top (vertical) or its left edge. The other
+    // coordinate stays at panelAcross.
+    bool panelMovesVertically = true;
+    int panelOpen = 2280;
+    int panelClosed = 7200;
+    int panelAcross = 720;
+};
+
+class ExerciseFrame : public Screen {
+    Q_OBJECT
+public:
+    ExerciseFrame(AppContext& context, const FrameConfig& config);
+
+    // Fills user and points label, the background, then prepares the exercise.
+    void Activate() final;
+    void CloseFromWindowManager() final { CloseExercise(); }
+
+    // Hides the screen after its own clean-up and shows the main menu.
+    void CloseExercise();
+    void ToggleOptionPanel();
+    bool isPanelOpen() const;
+    // The panel's current position along its edge, in twips.
+    int panelPosition() const { return panelPos_; }
+
+    Selection selection() const;
+    OptionGroup* group(SelectionGroup group) const;
+    // Checks a button as the main menu passes its choice on; runs the option handler.
+    void ApplySelection(SelectionGroup group, int position);
+
+    // Shows Points in the points label.
+    void ShowPoints();
+
+protected:
+    // The exercise's own preparation on activation (draw a word, clear inputs, ...).
+    virtual void PrepareExercise() {}
+    // The exercise's own clean-up before it returns to the main menu.
+    virtual void EndWork() {}
+    // An option button was checked, by the child or by the main menu.
+    virtual void OptionChosen(SelectionGroup group, int position);
+    // After the panel moved (the screen may put the keyboard focus somewhere).
+    virtual void PanelToggled(bool open) { (void)open; }
+
+    const FrameConfig& config() const { return config_; }
+    ClickLabel* userLabel() const { return userLabel_; }
+    ClickLabel* pointsLabel() const { return pointsLabel_; }
+    QFrame* panel() const { return panel_; }
+
+private:
+    void buildPanel();
+    void movePanel(int position);
+
+    FrameConfig config_;
+    ClickLabel* userLabel_ = nullptr;
+    ClickLabel* pointsLabel_ = nullptr;
+    ClickLabel* closeIcon_ = nullptr;
+    ClickLabel* rewardIcon_ = nullptr;
+    ClickLabel* optionIcon_ = nullptr;
+    QFrame* panel_ = nullptr;
+    OptionGroup* verbenwahl_ = nullptr;
+    OptionGroup* stammvokal_ = nullptr;
+    int panelOpen_ = 0;
+    int panelClosed_ = 0;
+    int panelPos_ = 0;
+};
+
+// A picture icon of the frame's size (495 twips square) with its accessible name.
+ClickLabel* MakeIcon(QWidget* parent, const QString& objectName, const QString& resource,
+                     const QString& accessibleName, QPoint twips, int sizeTwips = 495);
+
+// The reward rule, shown from the reward icon of every exercise.
+void ShowRewardInfo(AppContext& context);
+
+} // namespace tamurik
