@@ -3,6 +3,7 @@
 #include "core/points.h"
 #include "core/word_lists.h"
 #include "ui/click_label.h"
+#include "ui/exercise_frame.h"
 #include "ui/geometry.h"
 #include "ui/option_group.h"
 #include "ui/palette.h"
@@ -28,7 +29,6 @@ constexpr int kPanelTop = 1560;
 constexpr int kIconSize = 900;
 constexpr int kIconPitch = 1140;
 constexpr int kIconTop = 1620;
-const QColor kPanelColor(192, 255, 255);
 
 struct MenuIcon {
     int number;          // Bild<number>
@@ -174,14 +174,7 @@ void MainMenu::buildIcons() {
 }
 
 void MainMenu::buildPanel() {
-    panel_ = new QFrame(this);
-    panel_->setObjectName(QStringLiteral("Bild21"));
-    panel_->setFrameShape(QFrame::Box);
-    QPalette pal = panel_->palette();
-    pal.setColor(QPalette::Window, kPanelColor);
-    pal.setColor(QPalette::WindowText, Qt::black);
-    panel_->setPalette(pal);
-    panel_->setAutoFillBackground(true);
+    panel_ = MakeSelectionPanel(this, QStringLiteral("Bild21"));
     auto* layout = new QVBoxLayout(panel_);
     layout->setContentsMargins(Px(120), Px(90), Px(120), Px(90));
     layout->setSpacing(Px(90));

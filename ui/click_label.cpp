@@ -26,12 +26,16 @@ void ClickLabel::setPlainText(TextView text) {
 
 void ClickLabel::setIcon(const QString& resource) {
     icon_ = resource;
-    renderIcon();
+    iconSize_ = QSize();
+    update();
 }
 
 void ClickLabel::renderIcon() {
-    if (icon_.isEmpty() || width() <= 0 || height() <= 0)
+    // Drawn when first painted at a size, so a window shows before all its pictures are drawn.
+    const QSize wanted = size() * devicePixelRatioF();
+    if (icon_.isEmpty() || width() <= 0 || height() <= 0 || iconSize_ == wanted)
         return;
+    iconSize_ = wanted;
     QSvgRenderer renderer(icon_);
     const qreal ratio = devicePixelRatioF();
     QPixmap pixmap(size() * ratio);
@@ -117,10 +121,11 @@ void ClickLabel::keyPressEvent(QKeyEvent* event) {
 
 void ClickLabel::resizeEvent(QResizeEvent* event) {
     QLabel::resizeEvent(event);
-    renderIcon();
+    update();
 }
 
 void ClickLabel::paintEvent(QPaintEvent* event) {
+    renderIcon();
     QLabel::paintEvent(event);
     if (hasFocus() && clickable_) {
         QPainter painter(this);

@@ -48,6 +48,7 @@ private:
     void renderIcon();
 
     QString icon_;
+    QSize iconSize_; // the size the icon was last drawn at
     bool clickable_ = true;
     bool pressed_ = false;
 };

@@ -30,6 +30,18 @@ ClickLabel* MakeIcon(QWidget* parent, const QString& objectName, const QString& 
     return icon;
 }
 
+QFrame* MakeSelectionPanel(QWidget* parent, const QString& objectName) {
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(objectName);
+    panel->setFrameShape(QFrame::Box);
+    QPalette pal = panel->palette();
+    pal.setColor(QPalette::Window, kPanelColor);
+    pal.setColor(QPalette::WindowText, Qt::black);
+    panel->setPalette(pal);
+    panel->setAutoFillBackground(true);
+    return panel;
+}
+
 void ShowRewardInfo(AppContext& context) {
     context.dialogs.Message(RewardInfoText(context.state.Points, context.state.RewardCost),
                             U"Belohnung", DialogButtons::Ok, DialogIcon::None);
@@ -75,14 +87,7 @@ void ExerciseFrame::buildPanel() {
                            QStringLiteral("Verbenwahl"), config_.optionIconTwips);
     connect(optionIcon_, &ClickLabel::clicked, this, &ExerciseFrame::ToggleOptionPanel);
 
-    panel_ = new QFrame(this);
-    panel_->setObjectName(config_.panel);
-    panel_->setFrameShape(QFrame::Box);
-    QPalette pal = panel_->palette();
-    pal.setColor(QPalette::Window, kPanelColor);
-    pal.setColor(QPalette::WindowText, Qt::black);
-    panel_->setPalette(pal);
-    panel_->setAutoFillBackground(true);
+    panel_ = MakeSelectionPanel(this, config_.panel);
     auto* row = new QHBoxLayout(panel_);
     row->setContentsMargins(Px(60), Px(60), Px(60), Px(60));
     row->setSpacing(Px(90));

@@ -116,6 +116,9 @@ private:
 ClickLabel* MakeIcon(QWidget* parent, const QString& objectName, const QString& resource,
                      const QString& accessibleName, QPoint twips, int sizeTwips = 495);
 
+// The light panel that holds the option groups of the verb selection.
+QFrame* MakeSelectionPanel(QWidget* parent, const QString& objectName);
+
 // The reward rule, shown from the reward icon of every exercise.
 void ShowRewardInfo(AppContext& context);
 
