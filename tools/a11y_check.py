@@ -42,6 +42,16 @@ def window_named(app, title):
     return None
 
 
+def wait_for_window(app, title, timeout=10):
+    end = time.time() + timeout
+    while time.time() < end:
+        window = window_named(app, title)
+        if window is not None:
+            return window
+        time.sleep(0.2)
+    return None
+
+
 def main():
     program, folder = sys.argv[1], sys.argv[2]
     proc = subprocess.Popen([program], cwd=folder)
@@ -50,11 +60,7 @@ def main():
         if app is None:
             print("FAIL: Tamurik does not show up on the accessibility bus")
             return 1
-        menu = None
-        end = time.time() + 10
-        while menu is None and time.time() < end:
-            menu = window_named(app, "Tamurik:  Freund und Gast")
-            time.sleep(0.2)
+        menu = wait_for_window(app, "Tamurik:  Freund und Gast")
         if menu is None:
             print("FAIL: no main menu window")
             return 1
@@ -71,13 +77,12 @@ def main():
         action = info.queryAction()
         names = [action.getName(i) for i in range(action.nActions)]
         print("actions of Programminfo:", names)
-        action.doAction(names.index("press") if "press" in names else 0)
-        end = time.time() + 10
-        box = None
-        while box is None and time.time() < end:
-            box = window_named(app, "Programm-Info")
-            time.sleep(0.2)
-        if box is None:
+        lower = [name.lower() for name in names]
+        if "press" not in lower:
+            print("FAIL: Programminfo offers no press action")
+            return 1
+        action.doAction(lower.index("press"))
+        if wait_for_window(app, "Programm-Info") is None:
             print("FAIL: pressing Programminfo did not open the info box")
             return 1
         print("PASS: info box opened by the press action")
