@@ -26,19 +26,18 @@ void ClickLabel::setPlainText(TextView text) {
 
 void ClickLabel::setIcon(const QString& resource) {
     icon_ = resource;
-    iconSize_ = QSize();
+    iconPixmap_ = QPixmap();
     update();
 }
 
 void ClickLabel::renderIcon() {
     // Drawn when first painted at a size, so a window shows before all its pictures are drawn.
-    const QSize wanted = size() * devicePixelRatioF();
-    if (icon_.isEmpty() || width() <= 0 || height() <= 0 || iconSize_ == wanted)
-        return;
-    iconSize_ = wanted;
-    QSvgRenderer renderer(icon_);
     const qreal ratio = devicePixelRatioF();
-    QPixmap pixmap(size() * ratio);
+    const QSize wanted = size() * ratio;
+    if (icon_.isEmpty() || wanted.isEmpty() || iconPixmap_.size() == wanted)
+        return;
+    QSvgRenderer renderer(icon_);
+    QPixmap pixmap(wanted);
     pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
     if (renderer.isValid()) {
@@ -49,7 +48,7 @@ void ClickLabel::renderIcon() {
                                                  (height() - target.height()) / 2),
                                          target));
     }
-    setPixmap(pixmap);
+    iconPixmap_ = pixmap;
 }
 
 void ClickLabel::setColors(const QColor& foreground, const QColor& background) {
@@ -119,14 +118,13 @@ void ClickLabel::keyPressEvent(QKeyEvent* event) {
     QLabel::keyPressEvent(event);
 }
 
-void ClickLabel::resizeEvent(QResizeEvent* event) {
-    QLabel::resizeEvent(event);
-    update();
-}
-
 void ClickLabel::paintEvent(QPaintEvent* event) {
-    renderIcon();
     QLabel::paintEvent(event);
+    renderIcon();
+    if (!iconPixmap_.isNull()) {
+        QPainter painter(this);
+        painter.drawPixmap(0, 0, iconPixmap_);
+    }
     if (hasFocus() && clickable_) {
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);

@@ -6,6 +6,7 @@
 #include "core/text.h"
 
 #include <QLabel>
+#include <QPixmap>
 #include <QPointF>
 
 namespace tamurik {
@@ -41,14 +42,13 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     void renderIcon();
 
     QString icon_;
-    QSize iconSize_; // the size the icon was last drawn at
+    QPixmap iconPixmap_; // the icon as last drawn, at the label's size
     bool clickable_ = true;
     bool pressed_ = false;
 };
