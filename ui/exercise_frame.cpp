@@ -1,6 +1,7 @@
 #include "ui/exercise_frame.h"
 
 #include "core/points.h"
+#include "core/startup.h"
 #include "ui/click_label.h"
 #include "ui/geometry.h"
 #include "ui/option_group.h"
@@ -193,5 +194,44 @@ void ExerciseFrame::ApplySelection(SelectionGroup which, int position) {
 }
 
 void ExerciseFrame::OptionChosen(SelectionGroup, int) {}
+
+bool ExerciseFrame::NoVerbsForSelection(const std::string& file) {
+    if (!isVisible())
+        return false;
+    const Selection now = selection();
+    const bool alreadyAll =
+        now.verbenwahl == Verbenwahl::Alle && now.stammvokal == Stammvokal::Alle;
+    if (alreadyAll || (verbenwahl_ == nullptr && stammvokal_ == nullptr)) {
+        dialogs().Message(U"In der Datei " + FromUtf8(file) +
+                              U" stehen keine Verben, die diese Übung verwenden kann." + CR +
+                              U"Bitte die Wortliste prüfen." + CR,
+                          FromQ(windowTitle()), DialogButtons::Ok, DialogIcon::Exclamation);
+        CloseExercise();
+        return false;
+    }
+    dialogs().Message(Text(U"Zu dieser Auswahl gibt es keine passenden Verben.") + CR +
+                          U"Es werden wieder alle Verben verwendet." + CR,
+                      FromQ(windowTitle()), DialogButtons::Ok, DialogIcon::Information);
+    if (verbenwahl_)
+        verbenwahl_->setCheckedQuietly(static_cast<int>(Verbenwahl::Alle));
+    if (stammvokal_)
+        stammvokal_->setCheckedQuietly(static_cast<int>(Stammvokal::Alle));
+    return true;
+}
+
+std::vector<Text>
+ExerciseFrame::VerbLinesForSelection(const std::function<bool(const Text& line)>& keep) {
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        std::vector<Text> lines =
+            MatchingLines(context().dir, kVerbFile, selection()).value_or(std::vector<Text>{});
+        if (keep)
+            std::erase_if(lines, [&](const Text& line) { return !keep(line); });
+        if (!lines.empty())
+            return lines;
+        if (!NoVerbsForSelection(kVerbFile))
+            return {};
+    }
+    return {};
+}
 
 } // namespace tamurik

@@ -8,6 +8,8 @@
 
 #include <QRect>
 #include <QStringList>
+#include <functional>
+#include <vector>
 
 class QFrame;
 
@@ -78,6 +80,17 @@ public:
 
     // Shows Points in the points label.
     void ShowPoints();
+
+    // What a draw does when the selection yields nothing from `file` (a word file edited
+    // down). A visible screen tells the child, checks "alle" in its option groups and answers
+    // true: draw again. When the selection already was "alle", or the file cannot serve at all,
+    // it says what is wrong with the file and returns to the main menu. A hidden screen shows
+    // nothing and answers false: it draws when it is next activated.
+    bool NoVerbsForSelection(const std::string& file = "ZAHLVERB.TXT");
+    // Lines of ZAHLVERB.TXT that pass the screen's selection (and `keep`, when given), with the
+    // path above when none does: an empty result means "do not draw now".
+    std::vector<Text>
+    VerbLinesForSelection(const std::function<bool(const Text& line)>& keep = nullptr);
 
 protected:
     // The exercise's own preparation on activation (draw a word, clear inputs, ...).

@@ -209,6 +209,37 @@ TEST_F(ScreensTest, ManualIsReadAfreshEachTime) {
     EXPECT_TRUE(viewer->view()->document()->isEmpty());
 }
 
+TEST_F(ScreensTest, SelectionWithoutVerbsFallsBackToAllThenToTheMenu) {
+    auto* frame = dynamic_cast<ExerciseFrame*>(&navigator_->screen(ScreenId::Galgenspiel));
+    ASSERT_NE(frame, nullptr);
+    // Only common verbs: "seltene" (the hangman's start) finds nothing.
+    WriteFile(folder_, "ZAHLVERB.TXT", "1g2e-h3en\r\n1k2en.n3en\r\n");
+    EXPECT_TRUE(frame->VerbLinesForSelection().empty()) << "a hidden screen draws later";
+    EXPECT_TRUE(dialogs_.shown().empty());
+
+    navigator_->Open(ScreenId::Galgenspiel);
+    frame->group(SelectionGroup::Stammvokal)->choose(static_cast<int>(Stammvokal::Kurz));
+    dialogs_.ClearShown();
+    dialogs_.QueueAnswer(DialogAnswer::Ok);
+    const std::vector<Text> lines = frame->VerbLinesForSelection();
+    EXPECT_EQ(lines, (std::vector<Text>{U"1g2e-h3en", U"1k2en.n3en"}));
+    ASSERT_EQ(dialogs_.shown().size(), 1u);
+    EXPECT_EQ(dialogs_.last().text, U"Zu dieser Auswahl gibt es keine passenden Verben.\r"
+                                    U"Es werden wieder alle Verben verwendet.\r");
+    EXPECT_EQ(dialogs_.last().title, U"Tamurik: Galgenspiel");
+    EXPECT_EQ(frame->selection().verbenwahl, Verbenwahl::Alle);
+    EXPECT_EQ(frame->selection().stammvokal, Stammvokal::Alle);
+
+    // A further test that no line passes: with "alle" already, the file itself is at fault.
+    dialogs_.ClearShown();
+    dialogs_.QueueAnswer(DialogAnswer::Ok);
+    EXPECT_TRUE(frame->VerbLinesForSelection([](const Text&) { return false; }).empty());
+    ASSERT_EQ(dialogs_.shown().size(), 1u);
+    EXPECT_NE(dialogs_.last().text.find(U"ZAHLVERB.TXT"), Text::npos);
+    EXPECT_FALSE(frame->isVisible());
+    EXPECT_TRUE(Menu()->isVisible());
+}
+
 TEST_F(ScreensTest, DevadodadEndsOnlyOnYes) {
     state_.Points = 100;
     navigator_->ShowMenu();
