@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds Tamurik and runs every test headless, then once more under AddressSanitizer and
-# UndefinedBehaviorSanitizer.
+# UndefinedBehaviorSanitizer, then runs each fuzz target for a short while.
 TAMURIK_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 # shellcheck source=tools/common.sh
 . "$TAMURIK_ROOT/tools/common.sh"
@@ -16,3 +16,6 @@ echo "== The same tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 build_tree "$TAMURIK_ROOT/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DTAMURIK_SANITIZE=ON
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir "$TAMURIK_ROOT/build-sanitize" --output-on-failure --timeout 600
+
+echo "== Each fuzz target for a short while on its corpus"
+"$TAMURIK_ROOT/tools/fuzz.sh" --time 20

@@ -1,0 +1,82 @@
+#!/usr/bin/env bash
+# Runs the libFuzzer targets of fuzz/ under AddressSanitizer and UndefinedBehaviorSanitizer.
+#
+#   tools/fuzz.sh [--time SECONDS | --runs N] [TARGET...]
+#
+# Each target runs for the given time (default 20 s) or number of executions, on a working
+# corpus in build-fuzz/corpus/TARGET seeded from fuzz/corpus/TARGET (kept inputs and earlier
+# findings), the shipped files and the test fixtures. An input that breaks a target is saved as
+# build-fuzz/findings/TARGET-*; the script then ends with status 1. At the end a table gives
+# executions and findings per target.
+TAMURIK_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+# shellcheck source=tools/common.sh
+. "$TAMURIK_ROOT/tools/common.sh"
+
+limit=(-max_total_time=20)
+targets=()
+while [ $# -gt 0 ]; do
+    case "$1" in
+    --time) limit=(-max_total_time="$2"); shift 2 ;;
+    --runs) limit=(-runs="$2"); shift 2 ;;
+    *) targets+=("$1"); shift ;;
+    esac
+done
+if [ "${#targets[@]}" -eq 0 ]; then
+    for source in "$TAMURIK_ROOT"/fuzz/*_fuzz.cpp; do
+        targets+=("$(basename "$source" .cpp)")
+    done
+fi
+
+install_missing "${TAMURIK_PACKAGES[@]}" clang libclang-rt-14-dev
+out="$TAMURIK_ROOT/build-fuzz"
+CC=clang CXX=clang++ cmake -S "$TAMURIK_ROOT" -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DTAMURIK_FUZZ=ON -DTAMURIK_BUILD_TESTS=OFF >/dev/null
+cmake --build "$out" --parallel "$(nproc)" --target "${targets[@]}"
+
+# Seeds: the shipped files and fixtures cut into pieces of 40 lines, so that every seed is
+# short enough to be mutated quickly.
+seeds="$out/seeds"
+rm -rf "$seeds"
+mkdir -p "$seeds/words" "$seeds/rtf" "$seeds/none"
+for file in "$TAMURIK_ROOT"/data/ZAHLVERB.TXT "$TAMURIK_ROOT"/data/ZAHLREIM.TXT \
+    "$TAMURIK_ROOT"/data/VERBEN.TXT; do
+    [ -f "$file" ] && split -l 40 -a 4 "$file" "$seeds/words/$(basename "$file")-"
+done
+[ -f "$TAMURIK_ROOT/data/TAMURIK.RTF" ] && split -b 4000 -a 3 "$TAMURIK_ROOT/data/TAMURIK.RTF" "$seeds/rtf/manual-"
+[ -f "$TAMURIK_ROOT/data/TAMURIK.RTF" ] && head -c 4000 "$TAMURIK_ROOT/data/TAMURIK.RTF" >"$seeds/rtf/manual-start"
+
+seeds_for() {
+    case "$1" in
+    rtf_qt_fuzz) echo "$seeds/rtf" ;;
+    best_list_fuzz | settings_fuzz) echo "$seeds/none" ;;
+    *) echo "$seeds/words" ;;
+    esac
+}
+
+mkdir -p "$out/findings"
+status=0
+report=()
+for target in "${targets[@]}"; do
+    corpus="$out/corpus/$target"
+    mkdir -p "$corpus"
+    kept="$TAMURIK_ROOT/fuzz/corpus/$target"
+    dirs=("$corpus" "$(seeds_for "$target")")
+    [ -d "$kept" ] && dirs+=("$kept")
+    echo "== $target"
+    log="$out/$target.log"
+    if ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions="$TAMURIK_ROOT/fuzz/lsan.supp" \
+        UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+        "$out/fuzz/$target" "${limit[@]}" -print_final_stats=1 -timeout=10 -rss_limit_mb=2048 \
+        -artifact_prefix="$out/findings/$target-" "${dirs[@]}" >"$log" 2>&1; then
+        findings=0
+    else
+        findings=1
+        status=1
+        tail -40 "$log"
+    fi
+    runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
+    report+=("$(printf '%-24s %12s executions  %s finding(s)' "$target" "${runs:-?}" "$findings")")
+done
+echo "== Results"
+printf '%s\n' "${report[@]}"
+exit "$status"
