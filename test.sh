@@ -5,7 +5,7 @@ TAMURIK_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 # shellcheck source=tools/common.sh
 . "$TAMURIK_ROOT/tools/common.sh"
 
-install_missing "${TAMURIK_PACKAGES[@]}"
+install_missing "${TAMURIK_PACKAGES[@]}" "${TAMURIK_TEST_PACKAGES[@]}"
 export QT_QPA_PLATFORM=offscreen
 
 echo "== Build and tests"

@@ -1,0 +1,76 @@
+#!/bin/bash
+# Installs the built program into a temporary prefix, checks the installed files and their
+# metadata, then starts the installed launcher under Xvfb with an empty home folder: it must
+# seed the child's working folder and reach the main menu.
+#
+# Usage: install_test.sh BUILD_DIR
+set -u
+build=${1:?usage: install_test.sh BUILD_DIR}
+failures=0
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+tmp=$(mktemp -d "${TMPDIR:-/tmp}/install test.XXXXXX") || exit 1
+program_pid=
+xvfb_pid=
+cleanup() {
+    [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    rm -rf "$tmp"
+}
+trap cleanup EXIT
+
+prefix="$tmp/prefix dir"
+cmake --install "$build" --prefix "$prefix" >"$tmp/install.log" 2>&1 ||
+    { cat "$tmp/install.log" >&2; fail "cmake --install failed"; exit 1; }
+
+for file in bin/tamurik bin/tamurik-wortliste libexec/tamurik/tamurik \
+    share/tamurik/ZAHLVERB.TXT share/tamurik/ZAHLREIM.TXT share/tamurik/VERBEN.TXT \
+    share/tamurik/TAMURIK.RTF share/applications/de.tamurik.Tamurik.desktop \
+    share/metainfo/de.tamurik.Tamurik.metainfo.xml \
+    share/icons/hicolor/scalable/apps/de.tamurik.Tamurik.svg; do
+    [ -e "$prefix/$file" ] || fail "not installed: $file"
+done
+desktop-file-validate "$prefix/share/applications/de.tamurik.Tamurik.desktop" ||
+    fail "desktop file does not validate"
+appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/de.tamurik.Tamurik.metainfo.xml" \
+    >"$tmp/appstream.log" 2>&1 || { cat "$tmp/appstream.log" >&2; fail "metainfo does not validate"; }
+
+# A display of our own: the first free number from 90 on.
+display=90
+while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
+    display=$((display + 1))
+done
+Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >"$tmp/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 50); do
+    [ -e "/tmp/.X11-unix/X$display" ] && break
+    sleep 0.1
+done
+
+home="$tmp/home"
+mkdir -p "$home"
+env -i PATH="$PATH" HOME="$home" DISPLAY=":$display" "$prefix/bin/tamurik" \
+    >"$tmp/program.log" 2>&1 &
+program_pid=$!
+
+menu_seen=no
+for _ in $(seq 150); do
+    if DISPLAY=":$display" xwininfo -root -tree 2>/dev/null | grep -q '"Tamurik:  Freund und Gast'; then
+        menu_seen=yes
+        break
+    fi
+    kill -0 "$program_pid" 2>/dev/null || break
+    sleep 0.2
+done
+[ "$menu_seen" = yes ] || { cat "$tmp/program.log" >&2; fail "the main menu did not appear"; }
+
+work="$home/.local/share/tamurik"
+for name in ZAHLVERB.TXT ZAHLREIM.TXT VERBEN.TXT TAMURIK.RTF; do
+    cmp -s "$work/$name" "$prefix/share/tamurik/$name" || fail "working folder not seeded with $name"
+done
+
+[ "$failures" -eq 0 ] && echo "installed program starts and seeds its working folder"
+exit $((failures > 0))
