@@ -14,6 +14,9 @@ namespace tamurik {
 class WorkDir {
 public:
     explicit WorkDir(std::filesystem::path folder);
+    virtual ~WorkDir() = default;
+    WorkDir(const WorkDir&) = default;
+    WorkDir& operator=(const WorkDir&) = default;
 
     const std::filesystem::path& folder() const { return folder_; }
     // The path of a file of the folder. When no file has exactly that name but one differs
@@ -31,8 +34,9 @@ public:
 
     // Replaces the file with these lines (Windows-1252, each ended by CR LF), through a
     // temporary file beside it and a rename. False when anything fails; the old file then
-    // stays as it was.
-    bool WriteLines(const std::string& name, const std::vector<Text>& lines) const;
+    // stays as it was. Every write of the program ends here (a test may make it fail, as a
+    // full disk would).
+    virtual bool WriteLines(const std::string& name, const std::vector<Text>& lines) const;
     // Adds one line at the end (an atomic rewrite of the whole file).
     bool AppendLine(const std::string& name, const Text& line) const;
 

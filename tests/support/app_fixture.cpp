@@ -40,7 +40,7 @@ AppTest::AppTest() {
               ("tamurik-screen-" + std::to_string(entropy()) + std::to_string(entropy()));
     std::filesystem::create_directories(folder_);
     WriteWordFiles(folder_);
-    dir_ = std::make_unique<WorkDir>(folder_);
+    dir_ = std::make_unique<FullDiskWorkDir>(folder_);
 }
 
 AppTest::~AppTest() {

@@ -7,6 +7,7 @@
 #include "core/random.h"
 #include "core/state.h"
 #include "core/work_dir.h"
+#include "tests/support/full_disk.h"
 #include "tests/support/scripted_dialogs.h"
 
 #include <gtest/gtest.h>
@@ -40,7 +41,8 @@ protected:
     QWidget* Menu();
 
     std::filesystem::path folder_;
-    std::unique_ptr<WorkDir> dir_;
+    // SetFull(true) makes every later write fail, as on a full disk.
+    std::unique_ptr<FullDiskWorkDir> dir_;
     MODUL1 state_;
     ScriptedRandom random_;
     FixedClock clock_{Date{5, 12, 2026}};
