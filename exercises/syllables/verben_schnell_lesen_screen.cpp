@@ -56,6 +56,7 @@ ClickLabel* MakeEndLabel(QWidget* parent, const QString& name, TextView text, Qt
     auto* label = new ClickLabel(parent, name);
     label->setClickable(false);
     label->setFont(UiFont(9, true));
+    label->setForeground(Qt::white);
     label->setAlignment(align | Qt::AlignVCenter);
     label->setPlainText(text);
     PlaceTwips(label, x, 4080, 1080, 300);
