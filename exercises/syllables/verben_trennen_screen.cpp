@@ -87,6 +87,9 @@ VerbenTrennenScreen::VerbenTrennenScreen(AppContext& context) : ExerciseFrame(co
     connect(explanation, &ClickLabel::clicked, this, &VerbenTrennenScreen::ShowExplanation);
 
     setFocusProxy(scroll_);
+    installEventFilter(this);
+    for (QWidget* child : findChildren<QWidget*>())
+        child->installEventFilter(this);
 }
 
 void VerbenTrennenScreen::PrepareExercise() {
@@ -112,12 +115,16 @@ void VerbenTrennenScreen::PanelToggled(bool open) {
         scroll_->setFocus();
 }
 
-void VerbenTrennenScreen::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        CheckBoundary();
-        return;
+bool VerbenTrennenScreen::eventFilter(QObject* watched, QEvent* event) {
+    // ENTER checks the boundary wherever the keyboard focus is, before any control sees it.
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            CheckBoundary();
+            return true;
+        }
     }
-    ExerciseFrame::keyPressEvent(event);
+    return ExerciseFrame::eventFilter(watched, event);
 }
 
 void VerbenTrennenScreen::BuildWorkList() {

@@ -43,7 +43,7 @@ protected:
     void EndWork() override;
     void OptionChosen(SelectionGroup group, int position) override;
     void PanelToggled(bool open) override;
-    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void drawBoard();

@@ -66,9 +66,11 @@ TEST_F(VerbenTrennenTest, ArrowKeysAndEnterFindTheBoundary) {
     EXPECT_EQ(screen->cursorPosition(), 0);
     EXPECT_EQ(bar->value(), 0);
 
-    // A wrong answer costs the point again.
-    QTest::keyClick(bar, Qt::Key_Return);
+    // A wrong answer costs the point again, wherever the focus is: ENTER on the close icon
+    // checks the boundary too.
+    QTest::keyClick(Find<QWidget>(screen, "Bild1"), Qt::Key_Return);
     EXPECT_EQ(Points(screen), "0");
+    EXPECT_TRUE(screen->isVisible());
 
     // The work list ran empty: it is sampled again.
     QTest::keyClick(bar, Qt::Key_Right);
