@@ -158,7 +158,9 @@ def main():
 
     print("# The er (and, where given, du) forms of the present tense of simple German verbs.")
     print("# Taken from the German-English dictionary of Debian's trans-de-en package")
-    print("# (Ding dictionary, TU Chemnitz; GPL-2+) by data/tools/make_er_forms.py.")
+    print("# (Ding, Copyright (c) Frank Richter <frank.richter@hrz.tu-chemnitz.de> 1999-2022,")
+    print("# GNU GPL version 2 or later) by data/tools/make_er_forms.py. Used only to check")
+    print("# the forms the program teaches; the program does not read this file.")
     print("# Format: infinitive <TAB> er forms <TAB> du forms; several forms are joined by ';'.")
     for verb in sorted(er):
         print(f"{verb}\t{';'.join(er[verb])}\t{';'.join(du.get(verb, []))}")
