@@ -229,6 +229,7 @@ void GalgenspielScreen::buildBoard() {
     board_->setWrapping(true);
     board_->setMovement(QListView::Static);
     board_->setUniformItemSizes(true);
+    board_->setTextElideMode(Qt::ElideNone);
     board_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     board_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     board_->setFrameShape(QFrame::Box);
@@ -275,7 +276,7 @@ void GalgenspielScreen::buildBestList() {
     bestList_->installEventFilter(this);
 
     bestClose_ = new ClickLabel(panel, QStringLiteral("Bezeichnung6"));
-    bestClose_->setFont(UiFont(10, true));
+    bestClose_->setFont(UiFont(9, true));
     bestClose_->setPlainText(U"Klicke hier, um das Fenster wieder zu schließen . . .");
     PlaceTwips(bestClose_, 240, 4440, 5655, 375);
 

@@ -73,6 +73,7 @@ VerbformenScreen::VerbformenScreen(AppContext& context) : ExerciseFrame(context,
         caption->setClickable(false);
         caption->setFont(wordFont);
         caption->setAlignment(Qt::AlignVCenter | Qt::AlignRight);
+        caption->setIndent(Px(120));
         caption->setColors(Qt::black, QColor(255, 255, 192));
         caption->setPlainText(rows[i].caption);
         PlaceTwips(caption, 840, rows[i].top, 1320, 735);
@@ -81,6 +82,7 @@ VerbformenScreen::VerbformenScreen(AppContext& context) : ExerciseFrame(context,
         field->setClickable(false);
         field->setFont(wordFont);
         field->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
+        field->setIndent(Px(120));
         field->setAccessibleName(ToQ(rows[i].caption));
         PlaceTwips(field, 2280, rows[i].top, 5280, 735);
         if (i == 0) {

@@ -3,6 +3,7 @@
 
 #include "core/best_lists.h"
 #include "exercises/wordbuilding/galgenspiel_screen.h"
+#include "exercises/wordbuilding/hangman.h"
 #include "tests/support/app_fixture.h"
 #include "ui/click_label.h"
 #include "ui/option_group.h"
@@ -65,7 +66,10 @@ TEST_F(GalgenspielTest, ADoubleLetterEarnsOnePointAndChoosingItAgainNothing) {
     EXPECT_EQ(state_.Points, 1);
     EXPECT_EQ(Label("Bezeichnung7"), "1");
     Letter(U's'); // unmarked
-    Letter(U's'); // marked again
+    // Marked again, from the keyboard this time.
+    board_->setCurrentRow(static_cast<int>(kBoardLetters.find(U's')));
+    QTest::keyClick(board_, Qt::Key_Space);
+    EXPECT_EQ(board_->currentItem()->data(Qt::UserRole).toBool(), true);
     EXPECT_EQ(state_.Points, 1);
     EXPECT_EQ(screen_->wrongLetters(), 0);
     EXPECT_FALSE(Shown("Figur2"));
@@ -200,8 +204,11 @@ TEST_F(GalgenspielTest, AFullBestListKeepsItsHundredBestRecords) {
     EXPECT_EQ(list->item(100)->text(), "   6      5   Mia");
     EXPECT_EQ(BestFile(), sortedBefore);
 
+    // A click anywhere on the list closes it as well.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    EXPECT_FALSE(screen_->isBestListOpen());
+
     // A record that sorts first pushes the last one out.
-    Click(Find<QWidget>(screen_, "Bezeichnung6"));
     WriteFile(folder_, "ZAHLVERB.TXT", "1t2u3n = etwas machen\r\n");
     screen_->ApplySelection(SelectionGroup::Verbenwahl, static_cast<int>(Verbenwahl::Alle));
     ASSERT_EQ(state_.CurrentWord, U"tun");

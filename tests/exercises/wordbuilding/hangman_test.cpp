@@ -24,24 +24,6 @@ TEST(HangmanMask, VowelsAndConsonantsAreHiddenOtherCharactersShown) {
     EXPECT_EQ(BuildMask(U""), U"");
 }
 
-TEST(HangmanChoice, ADoubleLetterIsUncoveredEverywhereForOnePoint) {
-    Text mask = BuildMask(U"lassen");
-    LetterOutcome s = ChooseLetter(U"lassen", mask, U's');
-    EXPECT_TRUE(s.inWord);
-    EXPECT_TRUE(s.firstTime);
-    EXPECT_EQ(mask, U" . _ s s _ .");
-    // The same letter again (unmarked and marked anew) uncovers nothing new.
-    s = ChooseLetter(U"lassen", mask, U's');
-    EXPECT_TRUE(s.inWord);
-    EXPECT_FALSE(s.firstTime);
-    EXPECT_EQ(mask, U" . _ s s _ .");
-
-    const LetterOutcome wrong = ChooseLetter(U"lassen", mask, U'x');
-    EXPECT_FALSE(wrong.inWord);
-    EXPECT_FALSE(wrong.firstTime);
-    EXPECT_EQ(mask, U" . _ s s _ .");
-}
-
 TEST(HangmanChoice, TheWordIsSolvedWhenTheLastLetterIsFound) {
     Text mask = BuildMask(U"essen");
     EXPECT_FALSE(ChooseLetter(U"essen", mask, U'e').solved);
@@ -65,15 +47,6 @@ TEST(HangmanChoice, UnderscoresOrDotsInTheWordDoNotBlockTheWin) {
     ChooseLetter(word, mask, U'a');
     EXPECT_TRUE(ChooseLetter(word, mask, U'b').solved);
     EXPECT_FALSE(IsSolved(U"ab", U" a"));
-}
-
-TEST(HangmanBoard, ThirtyLettersFillTwoRowsColumnByColumn) {
-    ASSERT_EQ(kBoardLetters.size(), std::size_t(kBoardColumns * kBoardRows));
-    Text upper, lower;
-    for (std::size_t i = 0; i < kBoardLetters.size(); ++i)
-        (i % 2 == 0 ? upper : lower).push_back(kBoardLetters[i]);
-    EXPECT_EQ(upper, U"abcdefghijklmno");
-    EXPECT_EQ(lower, U"pqrstuvwxyzäöüß");
 }
 
 } // namespace
