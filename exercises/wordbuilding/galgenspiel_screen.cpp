@@ -299,7 +299,8 @@ bool GalgenspielScreen::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     const bool onBestList =
-        watched == bestPanel_ || watched == bestList_ || watched == bestList_->viewport();
+        bestList_ != nullptr &&
+        (watched == bestPanel_ || watched == bestList_ || watched == bestList_->viewport());
     if (onBestList && isBestListOpen()) {
         if (event->type() == QEvent::MouseButtonPress) {
             CloseBestList();
