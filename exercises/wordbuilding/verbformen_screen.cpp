@@ -37,6 +37,9 @@ constexpr std::size_t kBatchSize = 10;
 constexpr long long kSolutionPrice = 3;
 constexpr int kLightCyan = 11;
 constexpr int kLightRed = 12;
+// Letters the child may type beyond the longest form of the verb: enough to see a mistake,
+// few enough that the row's field holds them.
+constexpr int kExtraLetters = 4;
 
 // A verb that is never set as a task: on the skip list, or one the program cannot conjugate.
 bool IsAskable(const Text& line) {
@@ -67,7 +70,7 @@ VerbformenScreen::VerbformenScreen(AppContext& context) : ExerciseFrame(context,
                                    {"Bezeichnung7", U"i c h", "Bezeichnung4", 2400},
                                    {"Bezeichnung9", U"d u", "Bezeichnung5", 3360},
                                    {"Bezeichnung8", U"e r", "Bezeichnung6", 4320}}};
-    const QFont wordFont = UiFont(22, true);
+    const QFont wordFont = UiFont(20, true);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         auto* caption = new ClickLabel(this, QString::fromLatin1(rows[i].labelName));
         caption->setClickable(false);
@@ -84,7 +87,7 @@ VerbformenScreen::VerbformenScreen(AppContext& context) : ExerciseFrame(context,
         field->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
         field->setIndent(Px(120));
         field->setAccessibleName(ToQ(rows[i].caption));
-        PlaceTwips(field, 2280, rows[i].top, 5280, 735);
+        PlaceTwips(field, 2280, rows[i].top, 5400, 735);
         if (i == 0) {
             verbLabel_ = field;
             field->setColors(Qt::black, QColor(255, 255, 255));
@@ -106,7 +109,6 @@ VerbformenScreen::VerbformenScreen(AppContext& context) : ExerciseFrame(context,
     textBox_ = new QLineEdit(this);
     textBox_->setObjectName(QStringLiteral("Text1"));
     textBox_->setAccessibleName(QStringLiteral("Eingabe"));
-    textBox_->setMaxLength(40);
     PlaceTwips(textBox_, 8400, 120, 1500, 375);
     connect(textBox_, &QLineEdit::textChanged, this,
             [this](const QString& text) { CheckTyping(FromQ(text)); });
@@ -197,6 +199,10 @@ void VerbformenScreen::NextVerb() {
     }
     verbLabel_->setPlainText(Spaced(forms->infinitive));
     forms_ = {forms->infinitive, forms->ich, forms->du, forms->er};
+    std::size_t longest = 0;
+    for (const Text& form : forms_)
+        longest = std::max(longest, form.size());
+    textBox_->setMaxLength(static_cast<int>(longest) + kExtraLetters);
     row_ = 1;
     state().CurrentWord = forms_[1];
     setFieldColor(answerField(1), true);
