@@ -221,8 +221,12 @@ TEST_F(ScreensTest, SelectionWithoutVerbsFallsBackToAllThenToTheMenu) {
     EXPECT_TRUE(frame->VerbLinesForSelection().empty()) << "a hidden screen draws later";
     EXPECT_TRUE(dialogs_.shown().empty());
 
+    // Opening draws a word at once: the screen falls back to "alle" itself.
+    dialogs_.QueueAnswer(DialogAnswer::Ok);
     navigator_->Open(ScreenId::Galgenspiel);
-    frame->group(SelectionGroup::Stammvokal)->choose(static_cast<int>(Stammvokal::Kurz));
+    frame->group(SelectionGroup::Verbenwahl)
+        ->setCheckedQuietly(static_cast<int>(Verbenwahl::Seltene));
+    frame->group(SelectionGroup::Stammvokal)->setCheckedQuietly(static_cast<int>(Stammvokal::Kurz));
     dialogs_.ClearShown();
     dialogs_.QueueAnswer(DialogAnswer::Ok);
     const std::vector<Text> lines = frame->VerbLinesForSelection();

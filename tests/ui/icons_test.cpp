@@ -33,7 +33,7 @@ const std::vector<QString> kParrots = {
 
 const std::vector<QString> kOthers = {"beenden",        "benutzer",  "info",       "einstellungen",
                                       "belohnung",      "anleitung", "verbenwahl", "schliessen",
-                                      "belohnung_info", "optionen"};
+                                      "belohnung_info", "optionen",  "tipp",       "loesung"};
 
 std::vector<QString> allNames() {
     std::vector<QString> names = kParrots;
