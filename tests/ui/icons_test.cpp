@@ -33,7 +33,8 @@ const std::vector<QString> kParrots = {
 
 const std::vector<QString> kOthers = {"beenden",        "benutzer",  "info",       "einstellungen",
                                       "belohnung",      "anleitung", "verbenwahl", "schliessen",
-                                      "belohnung_info", "optionen"};
+                                      "belohnung_info", "optionen",  "hilfe",      "tipp",
+                                      "startflagge"};
 
 std::vector<QString> allNames() {
     std::vector<QString> names = kParrots;
