@@ -72,11 +72,6 @@ TEST_F(ScreensTest, EveryExerciseOpensWithNameAndPointsAndReturns) {
         random_.QueueDraw(k, 9);
     for (const ExerciseEntry& entry : kExercises) {
         SCOPED_TRACE(entry.title);
-        // The memory greets every new game with a message.
-        if (entry.id == ScreenId::Memory) {
-            dialogs_.QueueAnswer(DialogAnswer::Ok);
-            dialogs_.QueueAnswer(DialogAnswer::Ok);
-        }
         dialogs_.QueueInput(U"Mia <i>");
         Click(MenuIcon(4));
         state_.Points = 42;
@@ -152,8 +147,6 @@ TEST_F(ScreensTest, SelectionPanelsHoldTheirGroupsAndToggleBack) {
         if (g.verbenwahl) {
             EXPECT_EQ(frame->selection().verbenwahl, g.initial);
         }
-        if (g.id == ScreenId::Memory)
-            dialogs_.QueueAnswer(DialogAnswer::Ok);
         navigator_->Open(g.id);
         const int closed = frame->panelPosition();
         Click(Find<QWidget>(frame, g.optionIcon));

@@ -1,5 +1,5 @@
-// The rhyme games' own rules: drawing nine pairs with different rhymes, the memory's turns and
-// hint, writing a partner letter by letter, and the sets of the meaning exercise.
+// The rhyme games' own rules: drawing nine pairs with different rhymes, the memory's board,
+// writing a partner letter by letter, and the sets of the meaning exercise.
 
 #include "exercises/rhymes/meaning_set.h"
 #include "exercises/rhymes/memory_game.h"
@@ -55,23 +55,6 @@ TEST(RhymePairsTest, EveryGameDrawsNineDifferentRhymes) {
     }
 }
 
-TEST(RhymePairsTest, VowelChoiceLooksAtTheFirstVerbOnly) {
-    // Nine short first verbs whose partners all have a long vowel, and one long first verb.
-    std::vector<RhymePair> pairs;
-    const Text starts[] = {U"b", U"k", U"r", U"m", U"w", U"s", U"h", U"t", U"z"};
-    for (const Text& s : starts)
-        pairs.push_back({U"1" + s + U"2a.ck3en", U"1x2a-ck3en" + s});
-    for (RhymePair& p : pairs) // give each first verb its own rhyme
-        p.first += p.first.substr(1, 1);
-    pairs.push_back({U"1l2ie-b3en", U"1s2ie-b3en"});
-    StdRandom random(3);
-    const auto kurz = DrawRhymePairs(pairs, Stammvokal::Kurz, kFindenDraw, random);
-    ASSERT_TRUE(kurz.has_value());
-    EXPECT_FALSE(Firsts(*kurz).contains(U"1l2ie-b3en"));
-    // Only one long first verb: "lang" cannot make a set.
-    EXPECT_FALSE(DrawRhymePairs(pairs, Stammvokal::Lang, kFindenDraw, random).has_value());
-}
-
 TEST(RhymePairsTest, ListsThatCannotServeEndInsteadOfDrawingForever) {
     std::vector<RhymePair> pairs = NinePairs();
     ScriptedRandom random;
@@ -107,11 +90,6 @@ TEST(RhymePairsTest, MarkingAndBeginningsFollowTheGame) {
     EXPECT_TRUE(Firsts(*other).contains(U"1sch2ei-n3en"));
 }
 
-TEST(SpacedLettersTest, DropsTheGivenCharactersAndSpacesTheRest) {
-    EXPECT_EQ(SpacedLetters(U"1l2a-d3en + 1b2a-d3en", U"123.-"), U"l a d e n   +   b a d e n ");
-    EXPECT_EQ(SpacedLetters(U"", U"123"), U"");
-}
-
 class MemoryGameTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -132,11 +110,8 @@ protected:
         ADD_FAILURE() << "pair " << pair << " not on the board";
         return {0, 0};
     }
-    // A field of another pair than this one.
-    int OtherThan(int pair) { return FieldsOf(pair == 1 ? 2 : 1).first; }
 
     MemoryGame game_;
-    long long points_ = 0;
 };
 
 TEST_F(MemoryGameTest, CardsAreSpreadAndPartnersDoNotAllLieSideBySide) {
@@ -153,39 +128,6 @@ TEST_F(MemoryGameTest, CardsAreSpreadAndPartnersDoNotAllLieSideBySide) {
     EXPECT_LT(sideBySide, 9);
 }
 
-TEST_F(MemoryGameTest, WrongPairCostsAPointAtTheNextClickButNeverBelowZero) {
-    const int a = FieldsOf(3).first;
-    const int b = OtherThan(3);
-    const int c = FieldsOf(3).second;
-    points_ = 1;
-    game_.TurnCard(a, points_);
-    game_.TurnCard(b, points_);
-    EXPECT_EQ(points_, 1) << "the penalty comes with the next click";
-    MemoryTurn turn = game_.TurnCard(c, points_);
-    EXPECT_EQ(points_, 0);
-    EXPECT_EQ(turn.coveredAgain[0], a);
-    EXPECT_EQ(turn.coveredAgain[1], b);
-    EXPECT_EQ(game_.firstPick(), c) << "the clicked field is the new first pick";
-    game_.TurnCard(b, points_);
-    turn = game_.TurnCard(a, points_);
-    EXPECT_EQ(points_, 0);
-    EXPECT_NE(turn.coveredAgain[0], 0);
-}
-
-TEST_F(MemoryGameTest, FoundPairEarnsTwoAndTheNextClickStartsAFreshTurn) {
-    const auto [a, b] = FieldsOf(5);
-    game_.TurnCard(a, points_);
-    const MemoryTurn turn = game_.TurnCard(b, points_);
-    EXPECT_TRUE(turn.pairFound);
-    EXPECT_EQ(points_, 2);
-    EXPECT_TRUE(game_.solved(a) && game_.solved(b));
-    EXPECT_EQ(game_.firstPick(), 0);
-    const MemoryTurn next = game_.TurnCard(OtherThan(5), points_);
-    EXPECT_EQ(next.coveredAgain[0], 0);
-    EXPECT_EQ(points_, 2);
-    EXPECT_TRUE(game_.TurnCard(a, points_).ignored) << "a solved field stays as it is";
-}
-
 TEST_F(MemoryGameTest, SameFieldTwiceIsNoPairAndTheLastPairFinishes) {
     long long points = 0;
     for (int pair = 1; pair <= 9; ++pair) {
@@ -196,17 +138,6 @@ TEST_F(MemoryGameTest, SameFieldTwiceIsNoPairAndTheLastPairFinishes) {
         EXPECT_EQ(game_.TurnCard(b, points).finished, pair == 9);
     }
     EXPECT_EQ(points, 18);
-}
-
-TEST_F(MemoryGameTest, HintNamesThePickedVerbAndItsPartner) {
-    EXPECT_FALSE(game_.HintText().has_value());
-    const auto [a, b] = FieldsOf(1);
-    game_.TurnCard(b, points_);
-    const Text first = SpacedLetters(game_.card(a).word, U"123");
-    const Text second = SpacedLetters(game_.card(b).word, U"123");
-    const Text hint = *game_.HintText();
-    EXPECT_TRUE(hint == (a < b ? first + U"+ " + second : second + U"+ " + first)) << hint.size();
-    EXPECT_TRUE(Contains(hint, U"a - d")) << "the vowel marks stay";
 }
 
 TEST(MeaningLineTest, TheVerbListLineWithItsExplanationElseTheVerb) {
