@@ -227,11 +227,6 @@ void ReimverbenFindenScreen::CheckAnswer() {
         ShowPoints();
         return;
     }
-    // The partner takes the verb's place while the strip slides over it.
-    const QColor blatt = PaletteColor(state().ColorBlatt);
-    rows_->Box(850, RowTop(row), 3850, RowTop(row) + 700, blatt, true);
-    rows_->SetDrawPos(950, 800 * row);
-    rows_->PrintMarked(pairs_[row - 1].partner, PartColors(state(), Qt::black));
     ++state().Points;
     ShowPoints();
 
@@ -253,13 +248,17 @@ void ReimverbenFindenScreen::SlideEnded() {
     if (!sliding_)
         return;
     sliding_ = false;
-    MoveTwips(strip_, kStripLanding, RowTop(targetRow_));
+    // The strip has come to rest over the verb: the partner takes the verb's place.
+    const QColor blatt = PaletteColor(state().ColorBlatt);
+    rows_->Box(850, RowTop(targetRow_), 3850, RowTop(targetRow_) + 700, blatt, true);
+    rows_->SetDrawPos(950, 800 * targetRow_);
+    rows_->PrintMarked(pairs_[targetRow_ - 1].partner, PartColors(state(), Qt::black));
     NextTask();
     slider_->setFocus();
 }
 
 void ReimverbenFindenScreen::ShowHint() {
-    if (targetRow_ == 0)
+    if (sliding_ || targetRow_ == 0)
         return;
     const RhymePair& pair = pairs_[targetRow_ - 1];
     dialogs().Message(SpacedLetters(pair.partner + U" + " + pair.first, U"123.-") + CR + CR,
