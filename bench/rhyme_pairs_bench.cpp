@@ -47,6 +47,21 @@ void LongListWithRepeatedRhymes(benchmark::State& state) {
 }
 BENCHMARK(LongListWithRepeatedRhymes);
 
+// A very long list with only nine rhymes, eight of them once: sets pass rarely, and the draws
+// run out before one is found or soon after.
+void HugeListWithNineRhymes(benchmark::State& state) {
+    std::vector<RhymePair> pairs = MadeUpPairs(1, 100000);
+    const std::vector<RhymePair> others = MadeUpPairs(9, 1);
+    pairs.insert(pairs.end(), others.begin() + 1, others.end());
+    StdRandom random(4);
+    const RhymeDrawRules rules[] = {kMemoryDraw, kFindenDraw, kSchreibenDraw};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            DrawRhymePairs(pairs, Stammvokal::Alle, rules[state.range(0)], random));
+    }
+}
+BENCHMARK(HugeListWithNineRhymes)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
 // Nine rhymes, but every first verb begins alike: the memory refuses all but one each time and
 // spends every attempt.
 void MemoryListThatCannotServe(benchmark::State& state) {

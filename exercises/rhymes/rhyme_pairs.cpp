@@ -8,36 +8,44 @@ namespace tamurik {
 
 namespace {
 
-// Enough for a list with just nine different rhymes even when pairs may repeat (one set in
-// about a thousand then passes), and still quick when a list cannot serve.
-constexpr int kMaxAttempts = 20000;
+// Draws over all attempts at a set. Enough for a list with just nine different rhymes even
+// when pairs may repeat (about one set in a thousand then passes), and still quick when a
+// list cannot serve, however long it is.
+constexpr long long kMaxDraws = 500000;
 
 Text Beginning(TextView word) {
     const std::size_t two = word.find(U'2');
     return Text(two == TextView::npos ? TextView{} : word.substr(0, two + 1));
 }
 
-// One attempt at a set; no value when the candidates run out first.
-std::optional<std::vector<RhymePair>> DrawOnce(const std::vector<const RhymePair*>& candidates,
-                                               const RhymeDrawRules& rules, RandomSource& random) {
-    std::vector<const RhymePair*> open = candidates;
+// One attempt at a set; no value when the candidates or the draws run out first. With marking,
+// the pairs drawn so far are moved to the front of `candidates`, so that each draw takes one
+// of the others (the order left behind serves the next attempt just as well).
+std::optional<std::vector<RhymePair>> DrawOnce(std::vector<const RhymePair*>& candidates,
+                                               const RhymeDrawRules& rules, RandomSource& random,
+                                               long long& draws) {
+    const int count = static_cast<int>(candidates.size());
+    int used = 0;
     std::vector<RhymePair> set;
     while (static_cast<int>(set.size()) < kRhymeSetSize) {
-        if (open.empty())
+        if (draws-- <= 0 || count == 0 || (rules.markUsed && used == count))
             return std::nullopt;
-        const auto at = open.begin() + random.Draw(static_cast<int>(open.size()));
-        const RhymePair& pair = **at;
-        if (rules.markUsed)
-            open.erase(at);
+        const RhymePair* pair = nullptr;
+        if (rules.markUsed) {
+            std::swap(candidates[used], candidates[used + random.Draw(count - used)]);
+            pair = candidates[used++];
+        } else {
+            pair = candidates[random.Draw(count)];
+        }
         if (rules.refuseSameBeginning) {
-            const Text beginning = Beginning(pair.first);
+            const Text beginning = Beginning(pair->first);
             bool same = false;
             for (const RhymePair& taken : set)
                 same = same || taken.first.substr(0, beginning.size()) == beginning;
             if (same)
                 continue;
         }
-        set.push_back(pair);
+        set.push_back(*pair);
     }
     return set;
 }
@@ -80,8 +88,9 @@ std::optional<std::vector<RhymePair>> DrawRhymePairs(const std::vector<RhymePair
     // No drawing can find nine different rhymes where the list has fewer.
     if (static_cast<int>(rhymes.size()) < kRhymeSetSize)
         return std::nullopt;
-    for (int attempt = 0; attempt < kMaxAttempts; ++attempt) {
-        std::optional<std::vector<RhymePair>> set = DrawOnce(candidates, rules, random);
+    long long draws = kMaxDraws;
+    while (draws > 0) {
+        std::optional<std::vector<RhymePair>> set = DrawOnce(candidates, rules, random, draws);
         if (set && RhymesDiffer(*set))
             return set;
     }
