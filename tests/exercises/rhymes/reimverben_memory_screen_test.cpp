@@ -185,18 +185,25 @@ TEST_F(MemoryScreenTest, ShortVowelLooksAtTheFirstVerbOfEachPairOnly) {
         rhymes += std::string("1") + s + "2a.ck3" + rhyme + "\r\n1x2a-ck3" + rhyme + "\r\n";
     }
     WriteFile(folder_, "ZAHLREIM.TXT", rhymes);
+    // The main menu's choice reaches the hidden screen without starting a game there.
+    navigator_->screen(ScreenId::Memory);
+    navigator_->ApplySelectionEverywhere(SelectionGroup::Stammvokal,
+                                         static_cast<int>(Stammvokal::Kurz));
+    EXPECT_TRUE(dialogs_.shown().empty());
     MemoryScreen* screen = Open();
-    dialogs_.QueueAnswer(DialogAnswer::Ok);
-    Click(Find<QWidget>(screen, "bild6"));
-    screen->group(SelectionGroup::Stammvokal)->choose(static_cast<int>(Stammvokal::Kurz));
-    EXPECT_EQ(dialogs_.last().text, kMemorise);
-    EXPECT_FALSE(screen->isPanelOpen()) << "choosing closes the panel";
     for (int pair = 1; pair <= 9; ++pair) {
         const auto [a, b] = FieldsOf(screen, pair);
         const int shortVowels = Contains(screen->game().card(a).word, U'.') +
                                 Contains(screen->game().card(b).word, U'.');
         EXPECT_EQ(shortVowels, 1) << "pair " << pair;
     }
+    // On the visible screen a choice closes the panel and starts a new game.
+    Click(Find<QWidget>(screen, "bild6"));
+    dialogs_.ClearShown();
+    screen->group(SelectionGroup::Stammvokal)->choose(static_cast<int>(Stammvokal::Alle));
+    ASSERT_EQ(dialogs_.shown().size(), 1u);
+    EXPECT_EQ(dialogs_.last().text, kMemorise);
+    EXPECT_FALSE(screen->isPanelOpen());
 }
 
 TEST_F(MemoryScreenTest, RhymeListThatCannotServeSendsTheChildBackToTheMenu) {
@@ -212,6 +219,18 @@ TEST_F(MemoryScreenTest, RhymeListThatCannotServeSendsTheChildBackToTheMenu) {
     EXPECT_NE(dialogs_.last().text.find(U"ZAHLREIM.TXT"), Text::npos);
     EXPECT_TRUE(Menu()->isVisible());
     EXPECT_FALSE(navigator_->existing(ScreenId::Memory)->isVisible());
+
+    // A file of binary rubbish is no rhyme list either.
+    WriteFile(folder_, "ZAHLREIM.TXT",
+              std::string("\x00\xff\x13\r\n\x9d"
+                          "2\x81",
+                          8) +
+                  "\r\n");
+    dialogs_.ClearShown();
+    navigator_->Open(ScreenId::Memory);
+    ASSERT_EQ(dialogs_.shown().size(), 1u);
+    EXPECT_NE(dialogs_.last().text.find(U"ZAHLREIM.TXT"), Text::npos);
+    EXPECT_TRUE(Menu()->isVisible());
 }
 
 } // namespace
