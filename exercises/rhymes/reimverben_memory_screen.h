@@ -1,14 +1,46 @@
 #pragma once
 // A memory game on nine rhyme pairs.
 
+#include "exercises/rhymes/memory_game.h"
 #include "ui/exercise_frame.h"
 
+#include <array>
+
 namespace tamurik {
+
+class ClickLabel;
+class PictureSurface;
 
 class MemoryScreen : public ExerciseFrame {
     Q_OBJECT
 public:
     explicit MemoryScreen(AppContext& context);
+
+    // A new game: all words visible, the memorise message, then the start flag.
+    void StartGame();
+    // The start flag: every field is covered.
+    void StartPlay();
+    // A click on field 1-18.
+    void TurnCard(int field);
+    void ShowHint();
+
+    const MemoryGame& game() const { return game_; }
+
+protected:
+    void PrepareExercise() override;
+    void EndWork() override;
+    void OptionChosen(SelectionGroup group, int position) override;
+
+private:
+    void PrintCards();
+    void FrameField(int field);
+    void FinishGame();
+
+    MemoryGame game_;
+    PictureSurface* board_ = nullptr;
+    std::array<ClickLabel*, kMemoryFields> covers_{};
+    ClickLabel* meaningLabel_ = nullptr;
+    ClickLabel* startFlag_ = nullptr;
 };
 
 } // namespace tamurik

@@ -1,0 +1,119 @@
+// Writing the rhyme partner letter by letter: wrong letters, points for a word, part colours
+// and the next set of pairs.
+
+#include "exercises/rhymes/reimverben_schreiben_screen.h"
+#include "tests/support/app_fixture.h"
+#include "ui/geometry.h"
+#include "ui/palette.h"
+#include "ui/picture_surface.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+namespace tamurik::testing {
+namespace {
+
+class SchreibenScreenTest : public AppTest {
+protected:
+    void SetUp() override {
+        // Nine pairs of the list in order, "wickeln"/"kickeln" first.
+        random_.QueueDraw(4, 9);
+        for (int k : {0, 1, 2, 3, 5, 6, 7, 8})
+            random_.QueueDraw(k, 9);
+        Start();
+        navigator_->Open(ScreenId::ReimverbenSchreiben);
+        screen_ = dynamic_cast<ReimverbenSchreibenScreen*>(
+            navigator_->existing(ScreenId::ReimverbenSchreiben));
+        ASSERT_NE(screen_, nullptr);
+        input_ = Find<QLineEdit>(screen_, "Text1");
+    }
+    void Type(const QString& text) { input_->setText(text); }
+    // Types the expected word; the message of a finished word is answered.
+    void TypeWord() {
+        const QString word = QString::fromStdU32String(screen_->expectedWord());
+        dialogs_.QueueAnswer(DialogAnswer::Ok);
+        for (QChar c : word)
+            Type(QString(c));
+    }
+    // Whether the answer box m holds a pixel of this colour.
+    bool BoxHasColour(int box, const QColor& colour) {
+        const QImage& image = Find<PictureSurface>(screen_, "Bild2")->image();
+        const int letters = static_cast<int>(screen_->expectedWord().size());
+        const int left = ReimverbenSchreibenScreen::BoxLeft(box, letters);
+        for (int y = Px(2500); y < Px(3050); ++y) {
+            for (int x = Px(left); x < Px(left + 550); ++x) {
+                if (image.pixelColor(x, y) == colour)
+                    return true;
+            }
+        }
+        return false;
+    }
+
+    ReimverbenSchreibenScreen* screen_ = nullptr;
+    QLineEdit* input_ = nullptr;
+};
+
+TEST_F(SchreibenScreenTest, WrongLettersAreNamedAndCostAPointWhileThereArePoints) {
+    ASSERT_EQ(screen_->expectedWord(), U"kickeln");
+    state_.Points = 1;
+    dialogs_.QueueAnswer(DialogAnswer::Ok);
+    Type("K");
+    EXPECT_EQ(dialogs_.last().text, U"K ist der falsche Buchstabe!\r");
+    EXPECT_EQ(dialogs_.last().title, U"Fehler");
+    EXPECT_EQ(state_.Points, 0);
+    EXPECT_TRUE(input_->text().isEmpty());
+    EXPECT_TRUE(screen_->typed().empty());
+
+    // Pasted text is one answer, compared as a whole with one letter.
+    dialogs_.QueueAnswer(DialogAnswer::Ok);
+    Type("ki");
+    EXPECT_EQ(dialogs_.last().text, U"ki ist der falsche Buchstabe!\r");
+    EXPECT_EQ(state_.Points, 0);
+    EXPECT_TRUE(screen_->typed().empty());
+    EXPECT_TRUE(dialogs_.allAnswersUsed());
+}
+
+TEST_F(SchreibenScreenTest, SevenLettersWithoutAMistakeGiveSevenPoints) {
+    state_.Points = 3;
+    TypeWord();
+    EXPECT_EQ(state_.Points, 10);
+    EXPECT_EQ(Find<QLabel>(screen_, "Bezeichnung3")->text(), "10");
+    EXPECT_EQ(dialogs_.last().text, U"Richtig gereimt, weiter nun!\r");
+    EXPECT_EQ(dialogs_.last().title, U"Reimverb schreiben");
+    EXPECT_EQ(screen_->expectedWord(), U"laden") << "the next pair follows";
+    EXPECT_TRUE(screen_->typed().empty());
+}
+
+TEST_F(SchreibenScreenTest, TypedLettersKeepThePartColoursOfThePartner) {
+    Type("k");
+    Type("i");
+    Type("c");
+    // "1k2i.ck3eln": k is the beginning, i and c belong to the middle part.
+    EXPECT_TRUE(BoxHasColour(1, PaletteColor(state_.ColorAnfang)));
+    EXPECT_FALSE(BoxHasColour(1, PaletteColor(state_.ColorMitte)));
+    EXPECT_TRUE(BoxHasColour(2, PaletteColor(state_.ColorMitte)));
+    EXPECT_TRUE(BoxHasColour(3, PaletteColor(state_.ColorMitte)));
+    EXPECT_FALSE(BoxHasColour(4, PaletteColor(state_.ColorMitte))) << "still empty";
+}
+
+TEST_F(SchreibenScreenTest, AfterNineWordsANewSetFollowsWithoutAMessage) {
+    for (int word = 1; word <= 9; ++word)
+        TypeWord();
+    // Nine "Richtig" messages and nothing else.
+    ASSERT_EQ(dialogs_.shown().size(), 9u);
+    for (const ShownDialog& shown : dialogs_.shown())
+        EXPECT_EQ(shown.title, U"Reimverb schreiben");
+    EXPECT_EQ(screen_->pairsLeft(), 8);
+    EXPECT_FALSE(screen_->expectedWord().empty());
+}
+
+TEST_F(SchreibenScreenTest, LongPartnersStillFitOnTheSurface) {
+    for (int letters : {1, 7, 11, 14}) {
+        EXPECT_GE(ReimverbenSchreibenScreen::BoxLeft(1, letters), 0) << letters;
+        EXPECT_EQ(ReimverbenSchreibenScreen::BoxLeft(letters, letters), 6000);
+    }
+    EXPECT_EQ(ReimverbenSchreibenScreen::BoxLeft(1, 7), 6000 - 6 * 600);
+}
+
+} // namespace
+} // namespace tamurik::testing
