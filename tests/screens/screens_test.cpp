@@ -67,14 +67,11 @@ protected:
 };
 
 TEST_F(ScreensTest, EveryExerciseOpensWithNameAndPointsAndReturns) {
-<<<<<<< HEAD
-    // Verben trennen keeps a verb for its work list when the draw is 5 of 10.
+    // Verben trennen keeps a verb for its work list when the draw is 5 of 10; then varied
+    // draws, so that games drawing several different words find them.
     random_.QueueDraw(5, 10);
-=======
-    // Varied draws, so that games drawing several different words find them.
     for (int k = 0; k < 9; ++k)
         random_.QueueDraw(k, 9);
->>>>>>> issue-reime
     for (const ExerciseEntry& entry : kExercises) {
         SCOPED_TRACE(entry.title);
         dialogs_.QueueInput(U"Mia <i>");
