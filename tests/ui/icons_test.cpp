@@ -35,9 +35,14 @@ const std::vector<QString> kOthers = {"beenden",        "benutzer",  "info",    
                                       "belohnung",      "anleitung", "verbenwahl", "schliessen",
                                       "belohnung_info", "optionen"};
 
+// The settings screen's own pictures.
+const std::vector<QString> kSettings = {"diskette",    "muelleimer",   "hilfe",
+                                        "bestenliste", "ausschneiden", "schriften"};
+
 std::vector<QString> allNames() {
     std::vector<QString> names = kParrots;
     names.insert(names.end(), kOthers.begin(), kOthers.end());
+    names.insert(names.end(), kSettings.begin(), kSettings.end());
     return names;
 }
 
