@@ -83,7 +83,7 @@ DevadodadScreen::DevadodadScreen(AppContext& context)
     interval_->setValue(kStartJump);
     interval_->setFocusPolicy(Qt::NoFocus);
     PlaceTwips(interval_, 2340, 5160, 1260, 300);
-    MakeText(this, QStringLiteral("Label2"), U"langsam", QRect(3660, 5160, 720, 300), 9, false);
+    MakeText(this, QStringLiteral("Label2"), U"langsam", QRect(3660, 5160, 840, 300), 9, false);
     intervalLabel_ = MakeText(this, QStringLiteral("Bezeichnung9"), Decimal(kStartJump),
                               QRect(2340, 5480, 1260, 300), 9);
     intervalLabel_->setAlignment(Qt::AlignCenter);
@@ -95,11 +95,11 @@ DevadodadScreen::DevadodadScreen(AppContext& context)
     auto* end = new QPushButton(QStringLiteral("ENDE"), this);
     end->setObjectName(QStringLiteral("Befehl1"));
     end->setFont(UiFont(11, true));
-    PlaceTwips(end, 6000, 5160, 1560, 600);
+    PlaceTwips(end, 6120, 5160, 1380, 600);
     auto* help = new QPushButton(QStringLiteral("HILFE"), this);
     help->setObjectName(QStringLiteral("Befehl2"));
     help->setFont(UiFont(11, true));
-    PlaceTwips(help, 4440, 5160, 1440, 600);
+    PlaceTwips(help, 4620, 5160, 1380, 600);
     for (QPushButton* button : {end, help}) {
         // The arrow keys belong to the play field; the buttons are for the mouse and Tab.
         button->setFocusPolicy(Qt::TabFocus);
@@ -121,6 +121,7 @@ DevadodadScreen::DevadodadScreen(AppContext& context)
     pal.setColor(QPalette::Window, QColor(192, 255, 255));
     listPanel_->setPalette(pal);
     PlaceTwips(listPanel_, kListHidden, kFieldTop, 7560, 4440);
+    listPanel_->hide();
     QFont listFont = ScaledFont(QFontDatabase::systemFont(QFontDatabase::FixedFont).family(), 11);
     listFont.setStyleHint(QFont::TypeWriter);
     auto* header = MakeText(listPanel_, QStringLiteral("Bezeichnung10"),
@@ -265,6 +266,7 @@ void DevadodadScreen::FinishGame() {
         list_->addItem(ToQ(record));
     }
     MoveTwips(listPanel_, kListShown, kFieldTop);
+    listPanel_->show();
     listPanel_->raise();
     dialogs().Message(U"Du hast die" + StrForm(letters) + U" Buchstaben" + CR + U"in" +
                           StrForm(seconds) + U" Sekunden geschafft." + CR,
@@ -296,6 +298,7 @@ void DevadodadScreen::CloseGame() {
     // The price paid on the main menu is not given back.
     timer_->stop();
     MoveTwips(listPanel_, kListHidden, kFieldTop);
+    listPanel_->hide();
     list_->clear();
     hide();
     navigator().ShowMenu();

@@ -30,7 +30,8 @@ namespace {
 // What a colour field carries while it is dragged: its colour number.
 const QString kColourMime = QStringLiteral("application/x-tamurik-farbe");
 
-const QColor kScreenColor(192, 192, 192);
+// Not one of the palette colours, so that every colour field stands out from it.
+const QColor kScreenColor(214, 222, 234);
 const QColor kSelectorColor(192, 255, 255);
 
 // The sample: the background sheet and the word "Quatsch|ver|ben" on it.
@@ -127,7 +128,7 @@ std::vector<Text> SortedFontNames(const QStringList& families) {
 SettingsScreen::SettingsScreen(AppContext& context)
     : Screen(context, QStringLiteral("Form4"), QStringLiteral("Tamurik: Einstellungen")),
       fontSource_([] { return QFontDatabase::families(); }), savedFontName_(state().FontName) {
-    setClientTwips(7800, 6600);
+    setClientTwips(7800, 5640);
     setBackgroundColor(kScreenColor);
 
     auto* close = MakeIcon(this, QStringLiteral("Bild1"), QStringLiteral(":/icons/schliessen"),
@@ -159,9 +160,10 @@ SettingsScreen::SettingsScreen(AppContext& context)
     connect(priceSlider_, &QScrollBar::valueChanged, this, &SettingsScreen::ApplyPriceSlider);
 
     textPanel_ = MakeText(this, QStringLiteral("Bezeichnung7"), kWaitingText,
-                          QRect(840, 2160, 6840, 3960), 9, true);
+                          QRect(840, 2400, 6840, 3120), 8);
     textPanel_->setColors(Qt::black, QColor(255, 255, 192));
     textPanel_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    textPanel_->setWordWrap(true);
     textPanel_->setClickable(true);
     textPanel_->setFrameShape(QFrame::Box);
     textPanel_->hide();
@@ -240,6 +242,8 @@ void SettingsScreen::buildFontControls() {
     recommended_->setObjectName(QStringLiteral("Liste4"));
     recommended_->setFont(UiFont(10));
     PlaceTwips(recommended_, kRecommendedHidden, kRecommendedTop, 3600, 2280);
+    // Out of view it is hidden as well, so that the Tab key does not wander off the window.
+    recommended_->hide();
     connect(recommended_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { TakeRecommendedFont(recommended_->row(item)); });
 
@@ -301,7 +305,7 @@ void SettingsScreen::buildViewer() {
     records_ = new QListWidget(viewer_);
     records_->setObjectName(QStringLiteral("Liste3"));
     records_->setFont(ListFont());
-    PlaceTwips(records_, 840, 1560, 6840, 4860);
+    PlaceTwips(records_, 840, 1560, 6840, 3960);
     viewer_->hide();
 }
 
@@ -465,6 +469,7 @@ void SettingsScreen::ToggleRecommendedFonts() {
     recommendedShown_ = !recommendedShown_;
     MoveTwips(recommended_, recommendedShown_ ? kRecommendedShown : kRecommendedHidden,
               kRecommendedTop);
+    recommended_->setVisible(recommendedShown_);
     recommended_->raise();
 }
 
@@ -537,6 +542,7 @@ void SettingsScreen::ToggleHelp() {
 void SettingsScreen::OpenBestLists() {
     recommendedShown_ = false;
     MoveTwips(recommended_, kRecommendedHidden, kRecommendedTop);
+    recommended_->hide();
     viewer_->setGeometry(rect());
     viewer_->show();
     viewer_->raise();

@@ -234,13 +234,16 @@ TEST_F(SettingsScreenTest, RecommendedFontsSlideInOrAreMissing) {
     ASSERT_EQ(list->count(), 3);
     EXPECT_EQ(list->item(0)->text(), "Arial");
     EXPECT_EQ(list->item(2)->text(), "Verdana");
+    EXPECT_FALSE(list->isVisible());
     Click(Find<QWidget>(screen_, "Bild4"));
     EXPECT_EQ(list->x(), Px(2280));
+    EXPECT_TRUE(list->isVisible());
     screen_->TakeRecommendedFont(1);
     EXPECT_EQ(Find<QWidget>(screen_, "Bezeichnung3")->font().family(), "tmkSchule");
     EXPECT_EQ(Caption("Bezeichnung5"), "Verdana") << "the stored font stays";
     Click(Find<QWidget>(screen_, "Bild4"));
     EXPECT_EQ(list->x(), Px(7800));
+    EXPECT_FALSE(list->isVisible());
 
     Click(Find<QWidget>(screen_, "Bild1"));
     Open({QStringLiteral("DejaVu Sans"), QStringLiteral("Verdana Bold")});
