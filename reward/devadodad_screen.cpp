@@ -321,6 +321,12 @@ void DevadodadScreen::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Right:
         MoveCatcher(CatcherMove::Right);
         return;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // The start without a mouse.
+        StartGame();
+        return;
     default:
         Screen::keyPressEvent(event);
     }

@@ -250,6 +250,12 @@ TEST_F(DevadodadTest, HelpExplainsTheGame) {
               U"gefangen werden\rmuss. Da hilft nur eine schnelle Reaktion!\rSteuern musst du "
               U"mit den vier Pfeiltasten.\r");
     EXPECT_EQ(game_->phase(), DevadodadScreen::Phase::Prepared);
+    // Without a mouse the game starts with the Enter key.
+    QueueCells(kRow);
+    Press(Qt::Key_Return);
+    EXPECT_EQ(game_->phase(), DevadodadScreen::Phase::Running);
+    EXPECT_EQ(Letters(), kRow);
+    game_->findChild<QTimer*>("Zeit1")->stop();
 }
 
 TEST_F(DevadodadTest, HundredBestRecordsStayWhenTheNewOneSortsLast) {
