@@ -16,22 +16,7 @@ TEST(CatchWordTest, PlainVerbOrTheFallback) {
     EXPECT_EQ(CatchWord(Text(U"123.-")), U"Quatschverben");
     EXPECT_EQ(CatchWord(Text(30, U'a')), Text(30, U'a'));
     EXPECT_EQ(CatchWord(Text(31, U'a')), U"Quatschverben");
-}
-
-TEST(CatchWordTest, LettersJumpAtEveryMultipleOfTheInterval) {
-    std::vector<int> atThree;
-    std::vector<int> atFifteen;
-    for (int second = 1; second <= 30; ++second) {
-        if (JumpDue(second, 3)) {
-            atThree.push_back(second);
-        }
-        if (JumpDue(second, 15)) {
-            atFifteen.push_back(second);
-        }
-    }
-    EXPECT_EQ(atThree, (std::vector<int>{3, 6, 9, 12, 15, 18, 21, 24, 27, 30}));
-    EXPECT_EQ(atFifteen, (std::vector<int>{15, 30}));
-    EXPECT_FALSE(JumpDue(5, 0));
+    EXPECT_FALSE(JumpDue(5, 0)) << "no interval, no jump";
 }
 
 class CatchGameTest : public ::testing::Test {
@@ -126,39 +111,6 @@ TEST_F(CatchGameTest, OnlyTheFirstOfRepeatedLettersIsCaught) {
     EXPECT_EQ(Cell(3), std::make_pair(5, 5));
     EXPECT_FALSE(game_.CheckCatch()) << "a letter is caught once";
     EXPECT_EQ(game_.length(), 4);
-}
-
-TEST_F(CatchGameTest, CatcherStopsAtTheEdgesOfTheGrid) {
-    game_.Prepare(U"a");
-    EXPECT_EQ(game_.PosX, 9);
-    EXPECT_EQ(game_.PosY, 6);
-    for (int i = 0; i < 20; ++i) {
-        game_.Move(CatcherMove::Up);
-        game_.Move(CatcherMove::Left);
-    }
-    EXPECT_EQ(game_.PosX, 0);
-    EXPECT_EQ(game_.PosY, 0);
-    for (int i = 0; i < 20; ++i) {
-        game_.Move(CatcherMove::Down);
-        game_.Move(CatcherMove::Right);
-    }
-    // The catcher reaches the last column, where no letter ever lands.
-    EXPECT_EQ(game_.PosX, 17);
-    EXPECT_EQ(game_.PosY, 10);
-}
-
-TEST_F(CatchGameTest, TheLastLetterFinishesTheWord) {
-    game_.Prepare(U"ab");
-    Place(1, 9, 5);
-    Place(2, 9, 4);
-    game_.Move(CatcherMove::Up);
-    EXPECT_TRUE(game_.CheckCatch());
-    EXPECT_FALSE(game_.finished());
-    game_.Move(CatcherMove::Up);
-    EXPECT_TRUE(game_.CheckCatch());
-    EXPECT_TRUE(game_.finished());
-    EXPECT_EQ(game_.caught(), U"ab");
-    EXPECT_FALSE(game_.CheckCatch());
 }
 
 } // namespace
