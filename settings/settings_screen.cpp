@@ -1,23 +1,693 @@
 #include "settings/settings_screen.h"
 
+#include "core/best_lists.h"
+#include "core/settings_file.h"
+#include "settings/colour_steps.h"
 #include "ui/click_label.h"
 #include "ui/exercise_frame.h"
 #include "ui/geometry.h"
+#include "ui/palette.h"
+#include "ui/text_qt.h"
+
+#include <QApplication>
+#include <QDrag>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFontDatabase>
+#include <QFrame>
+#include <QListWidget>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QTimer>
+
+#include <algorithm>
 
 namespace tamurik {
 
+namespace {
+
+// What a colour field carries while it is dragged: its colour number.
+const QString kColourMime = QStringLiteral("application/x-tamurik-farbe");
+
+// Not one of the palette colours, so that every colour field stands out from it.
+const QColor kScreenColor(214, 222, 234);
+const QColor kSelectorColor(192, 255, 255);
+
+// The sample: the background sheet and the word "Quatsch|ver|ben" on it.
+constexpr int kSampleLeft = 840;
+constexpr int kSampleTop = 120;
+constexpr int kSampleWidth = 6840;
+constexpr int kSampleHeight = 1680;
+
+// The recommended-font list slides in from the right edge.
+constexpr int kRecommendedShown = 2280;
+constexpr int kRecommendedHidden = 7800;
+constexpr int kRecommendedTop = 3000;
+
+const Text kWaitingText = Text(2, CR) + U"Bitte etwas Geduld, Schriften werden eingelesen ...";
+
+Text HelpText() {
+    const std::vector<TextView> lines{
+        U"Um die Farben zu ändern, klickt man auf die einzelnen Wortteile",
+        U"oder in den Hintergrund. Auch Drag+Drop mit den Farbfeldern geht.",
+        U"Die Schrift wird mit dem Schieber zuerst gesucht und dann mit Klick",
+        U"auf den Schriftnamen festgelegt. Anklicken des Mülleimers macht",
+        U"Änderungen wieder rückgängig. Die Diskette speichert die Werte.",
+        U"Das Blatt führt in eine Menüauswahl zum Löschen der Bestenlisten.",
+        U"",
+        U">>>>>>>>>>>>>>>>       BITTE HIER KLICKEN       <<<<<<<<<<<<<<<<"};
+    Text text;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0) {
+            text += CR;
+        }
+        text += lines[i];
+    }
+    return text;
+}
+
+struct BestList {
+    const char* selector;
+    TextView caption;
+    const char* file;
+    TextView header;
+};
+
+// In the order of the viewer's selectors.
+const std::array<BestList, 4> kBestLists{{
+    {"Label5", U" Bestenliste Quatschverben", kBestVerb,
+     U"Zeit  Punkte  Spieldatum   Benutzername"},
+    {"Label4", U" Bestenliste Abschreiben", kBestText, U"Zeit  Worte  Benutzername"},
+    {"Label3", U" Bestenliste Galgenspiel", kBestHang, U"Verb   Maus   Benutzername"},
+    {"Label2", U" Bestenliste Devadodad", kBestFang, U"Verb   Zeit   Benutzername"},
+}};
+
+// The best lists are columns of text: they need a font whose letters are all equally wide.
+QFont ListFont() {
+    QFont font = ScaledFont(QFontDatabase::systemFont(QFontDatabase::FixedFont).family(), 10);
+    font.setStyleHint(QFont::TypeWriter);
+    return font;
+}
+
+ClickLabel* MakeText(QWidget* parent, const QString& name, TextView text, QRect twips,
+                     double points = 10, bool bold = false) {
+    auto* label = new ClickLabel(parent, name);
+    label->setPlainText(text);
+    label->setFont(UiFont(points, bold));
+    label->setClickable(false);
+    PlaceTwips(label, twips.x(), twips.y(), twips.width(), twips.height());
+    return label;
+}
+
+QScrollBar* MakeSlider(QWidget* parent, const QString& name, int minimum, int maximum,
+                       QRect twips) {
+    auto* slider = new QScrollBar(Qt::Horizontal, parent);
+    slider->setObjectName(name);
+    slider->setRange(minimum, maximum);
+    PlaceTwips(slider, twips.x(), twips.y(), twips.width(), twips.height());
+    return slider;
+}
+
+std::vector<Text> SortedFontNames(const QStringList& families) {
+    std::vector<Text> names;
+    names.reserve(static_cast<std::size_t>(families.size()));
+    for (const QString& family : families) {
+        if (!family.isEmpty()) {
+            names.push_back(FromQ(family));
+        }
+    }
+    std::sort(names.begin(), names.end(),
+              [](const Text& a, const Text& b) { return TextLess(a, b); });
+    names.erase(std::unique(names.begin(), names.end()), names.end());
+    return names;
+}
+
+} // namespace
+
 SettingsScreen::SettingsScreen(AppContext& context)
-    : Screen(context, QStringLiteral("Form4"), QStringLiteral("Tamurik: Einstellungen")) {
-    setClientTwips(9000, 6600);
-    setBackgroundColor(QColor(192, 192, 192));
+    : Screen(context, QStringLiteral("Form4"), QStringLiteral("Tamurik: Einstellungen")),
+      fontSource_([] { return QFontDatabase::families(); }), savedFontName_(state().FontName) {
+    setClientTwips(7800, 5640);
+    setBackgroundColor(kScreenColor);
+
     auto* close = MakeIcon(this, QStringLiteral("Bild1"), QStringLiteral(":/icons/schliessen"),
                            QStringLiteral("Schließen"), QPoint(120, 120));
     connect(close, &ClickLabel::clicked, this, &SettingsScreen::CloseSettings);
+    auto* save = MakeIcon(this, QStringLiteral("Bild2"), QStringLiteral(":/icons/diskette"),
+                          QStringLiteral("Speichern"), QPoint(120, 840));
+    connect(save, &ClickLabel::clicked, this, &SettingsScreen::SaveSettings);
+    auto* undo = MakeIcon(this, QStringLiteral("Bild5"), QStringLiteral(":/icons/muelleimer"),
+                          QStringLiteral("Rückgängig"), QPoint(120, 1560));
+    connect(undo, &ClickLabel::clicked, this, &SettingsScreen::UndoChanges);
+    auto* help = MakeIcon(this, QStringLiteral("Bild3"), QStringLiteral(":/icons/hilfe"),
+                          QStringLiteral("Hilfe"), QPoint(120, 2280));
+    connect(help, &ClickLabel::clicked, this, &SettingsScreen::ToggleHelp);
+    auto* lists = MakeIcon(this, QStringLiteral("Bild6"), QStringLiteral(":/icons/bestenliste"),
+                           QStringLiteral("Bestenlisten"), QPoint(120, 3000));
+    connect(lists, &ClickLabel::clicked, this, &SettingsScreen::OpenBestLists);
+
+    sampleFont_ = state().FontName;
+    buildSample();
+    buildFontControls();
+
+    MakeText(this, QStringLiteral("Bezeichnung6"), U"Spielpunkte:", QRect(840, 4920, 1800, 360), 11,
+             true);
+    priceLabel_ =
+        MakeText(this, QStringLiteral("Bezeichnung14"), U"", QRect(2640, 4920, 900, 360), 11, true);
+    priceSlider_ = MakeSlider(this, QStringLiteral("HBildlauf2"), kLowestPriceSlider,
+                              kHighestPriceSlider, QRect(3660, 4950, 4020, 300));
+    connect(priceSlider_, &QScrollBar::valueChanged, this, &SettingsScreen::ApplyPriceSlider);
+
+    textPanel_ = MakeText(this, QStringLiteral("Bezeichnung7"), kWaitingText,
+                          QRect(840, 2400, 6840, 3120), 8);
+    textPanel_->setColors(Qt::black, QColor(255, 255, 192));
+    textPanel_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    textPanel_->setWordWrap(true);
+    textPanel_->setClickable(true);
+    textPanel_->setFrameShape(QFrame::Box);
+    textPanel_->hide();
+    connect(textPanel_, &ClickLabel::clicked, textPanel_, &QWidget::hide);
+
+    buildViewer();
+
+    scanTimer_ = new QTimer(this);
+    scanTimer_->setSingleShot(true);
+    scanTimer_->setInterval(10);
+    connect(scanTimer_, &QTimer::timeout, this, [this] { ScanFonts(); });
+
+    ApplyFontSize(sizeSlider_->value());
+}
+
+void SettingsScreen::buildSample() {
+    sampleBack_ = new ClickLabel(this, QStringLiteral("Bezeichnung1"));
+    sampleBack_->setAccessibleName(QStringLiteral("Blatt"));
+    PlaceTwips(sampleBack_, kSampleLeft, kSampleTop, kSampleWidth, kSampleHeight);
+    connect(sampleBack_, &ClickLabel::clicked, this, [this] { StepColour(SamplePart::Blatt); });
+
+    const std::array<TextView, 3> parts{U"Quatsch", U"ver", U"ben"};
+    const std::array<SamplePart, 3> roles{SamplePart::Anfang, SamplePart::Mitte,
+                                          SamplePart::Schluss};
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        // The parts lie on the sheet but are not its children, so that a click on a part does
+        // not reach the sheet as well.
+        auto* word = new ClickLabel(this, QStringLiteral("Bezeichnung%1").arg(i + 2));
+        word->setPlainText(parts[i]);
+        word->setContentsMargins(0, 0, 0, 0);
+        const SamplePart role = roles[i];
+        connect(word, &ClickLabel::clicked, this, [this, role] { StepColour(role); });
+        sampleWords_[i] = word;
+    }
+    for (ClickLabel* target : {sampleBack_, sampleWords_[0], sampleWords_[1], sampleWords_[2]}) {
+        target->setAcceptDrops(true);
+        target->installEventFilter(this);
+    }
+
+    // The fifteen colour fields under the sample, each showing its own colour.
+    constexpr int kFieldPitch = kSampleWidth / kColourFields;
+    for (int colour = 0; colour < kColourFields; ++colour) {
+        auto* field =
+            MakeText(this, QStringLiteral("Bezeichnung%1").arg(15 + colour), Decimal(colour),
+                     QRect(kSampleLeft + colour * kFieldPitch, 1920, kFieldPitch - 60, 420));
+        field->setColors(PaletteColor(colour), PaletteColor(colour));
+        field->setAlignment(Qt::AlignCenter);
+        field->setFrameShape(QFrame::Box);
+        field->setCursor(Qt::OpenHandCursor);
+        field->setAccessibleName(QStringLiteral("Farbe %1").arg(colour));
+        field->installEventFilter(this);
+        colourFields_.push_back(field);
+    }
+    paintSample();
+}
+
+void SettingsScreen::buildFontControls() {
+    fontLabel_ = MakeText(this, QStringLiteral("Bezeichnung5"), state().FontName,
+                          QRect(840, 2520, 6240, 660));
+    fontLabel_->setClickable(true);
+    fontLabel_->setColors(Qt::black, Qt::white);
+    fontLabel_->setFrameShape(QFrame::Box);
+    fontLabel_->setAlignment(Qt::AlignCenter);
+    connect(fontLabel_, &ClickLabel::clicked, this, &SettingsScreen::TakeFontFromLabel);
+    setFontLabel(state().FontName);
+
+    fontSlider_ = MakeSlider(this, QStringLiteral("HBildlauf1"), 0, 0, QRect(840, 3300, 6840, 300));
+    connect(fontSlider_, &QScrollBar::valueChanged, this, &SettingsScreen::ShowFontAt);
+
+    auto* showRecommended =
+        MakeIcon(this, QStringLiteral("Bild4"), QStringLiteral(":/icons/schriften"),
+                 QStringLiteral("Empfohlene Schriften"), QPoint(7185, 2602));
+    connect(showRecommended, &ClickLabel::clicked, this, &SettingsScreen::ToggleRecommendedFonts);
+
+    recommended_ = new QListWidget(this);
+    recommended_->setObjectName(QStringLiteral("Liste4"));
+    recommended_->setFont(UiFont(10));
+    PlaceTwips(recommended_, kRecommendedHidden, kRecommendedTop, 3600, 2280);
+    // Out of view it is hidden as well, so that the Tab key does not wander off the window.
+    recommended_->hide();
+    connect(recommended_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { TakeRecommendedFont(recommended_->row(item)); });
+
+    sizeLabel_ = MakeText(this, QStringLiteral("Label1"), U"Schrift 32",
+                          QRect(840, 4200, 1800, 360), 11, true);
+    sizeSlider_ = MakeSlider(this, QStringLiteral("HScroll1"), kSmallestFontSize, kLargestFontSize,
+                             QRect(2640, 4230, 5040, 300));
+    sizeSlider_->setSingleStep(kFontSizeStep);
+    sizeSlider_->setPageStep(kFontSizeStep);
+    sizeSlider_->setValue(state().FontSize);
+    connect(sizeSlider_, &QScrollBar::valueChanged, this, [this](int value) {
+        // While the child drags, the slider only stops at the sizes offered.
+        const int snapped = sizeSlider_->isSliderDown() ? SnapFontSize(value) : value;
+        if (snapped != value) {
+            sizeSlider_->setValue(snapped);
+            return;
+        }
+        ApplyFontSize(value);
+    });
+}
+
+void SettingsScreen::buildViewer() {
+    viewer_ = new QFrame(this);
+    viewer_->setObjectName(QStringLiteral("Bestenlisten"));
+    viewer_->setGeometry(rect());
+    viewer_->setAutoFillBackground(true);
+    QPalette pal = viewer_->palette();
+    pal.setColor(QPalette::Window, kScreenColor);
+    viewer_->setPalette(pal);
+
+    auto* close =
+        MakeIcon(viewer_, QStringLiteral("Picture2"), QStringLiteral(":/icons/schliessen"),
+                 QStringLiteral("Bestenlisten schließen"), QPoint(120, 120));
+    connect(close, &ClickLabel::clicked, this, &SettingsScreen::CloseBestLists);
+    auto* empty =
+        MakeIcon(viewer_, QStringLiteral("Picture3"), QStringLiteral(":/icons/muelleimer"),
+                 QStringLiteral("Bestenliste löschen"), QPoint(120, 840));
+    connect(empty, &ClickLabel::clicked, this, &SettingsScreen::EmptyBestList);
+    auto* cut =
+        MakeIcon(viewer_, QStringLiteral("Picture4"), QStringLiteral(":/icons/ausschneiden"),
+                 QStringLiteral("Eintrag ausschneiden"), QPoint(120, 1560));
+    connect(cut, &ClickLabel::clicked, this, &SettingsScreen::CutEntry);
+
+    for (std::size_t i = 0; i < kBestLists.size(); ++i) {
+        const int column = static_cast<int>(i % 2);
+        const int row = static_cast<int>(i / 2);
+        ClickLabel* selector =
+            MakeText(viewer_, QString::fromLatin1(kBestLists[i].selector), kBestLists[i].caption,
+                     QRect(840 + column * 3480, 120 + row * 480, 3360, 420), 10, true);
+        selector->setClickable(true);
+        selector->setFrameShape(QFrame::Box);
+        selector->setColors(Qt::black, kSelectorColor);
+        const int index = static_cast<int>(i);
+        connect(selector, &ClickLabel::clicked, this, [this, index] { ChooseBestList(index); });
+        selectors_[i] = selector;
+    }
+    header_ = MakeText(viewer_, QStringLiteral("Label7"), U"", QRect(840, 1200, 6840, 360));
+    header_->setFont(ListFont());
+    records_ = new QListWidget(viewer_);
+    records_->setObjectName(QStringLiteral("Liste3"));
+    records_->setFont(ListFont());
+    PlaceTwips(records_, 840, 1560, 6840, 3960);
+    viewer_->hide();
+}
+
+ClickLabel* SettingsScreen::sampleLabel(SamplePart part) const {
+    switch (part) {
+    case SamplePart::Blatt:
+        return sampleBack_;
+    case SamplePart::Anfang:
+        return sampleWords_[0];
+    case SamplePart::Mitte:
+        return sampleWords_[1];
+    case SamplePart::Schluss:
+        return sampleWords_[2];
+    }
+    return sampleBack_;
+}
+
+int& SettingsScreen::colourOf(SamplePart part) {
+    switch (part) {
+    case SamplePart::Blatt:
+        return state().ColorBlatt;
+    case SamplePart::Anfang:
+        return state().ColorAnfang;
+    case SamplePart::Mitte:
+        return state().ColorMitte;
+    case SamplePart::Schluss:
+        return state().ColorSchluss;
+    }
+    return state().ColorBlatt;
+}
+
+void SettingsScreen::paintSample() {
+    const QColor sheet = PaletteColor(state().ColorBlatt);
+    sampleBack_->setColors(sheet, sheet);
+    sampleWords_[0]->setColors(PaletteColor(state().ColorAnfang), sheet);
+    sampleWords_[1]->setColors(PaletteColor(state().ColorMitte), sheet);
+    sampleWords_[2]->setColors(PaletteColor(state().ColorSchluss), sheet);
+}
+
+void SettingsScreen::placeSampleWords() {
+    int total = 0;
+    int height = 0;
+    for (ClickLabel* word : sampleWords_) {
+        word->adjustSize();
+        total += word->width();
+        height = std::max(height, word->height());
+    }
+    const QRect sheet = sampleBack_->geometry();
+    int x = sheet.x() + std::max(0, (sheet.width() - total) / 2);
+    const int y = sheet.y() + std::max(0, (sheet.height() - height) / 2);
+    for (ClickLabel* word : sampleWords_) {
+        word->move(x, y);
+        word->raise();
+        x += word->width();
+    }
+}
+
+void SettingsScreen::setSampleFont(const Text& family) {
+    sampleFont_ = family;
+    const QFont font = ScaledFont(ToQ(family), sizeSlider_->value());
+    for (ClickLabel* word : sampleWords_) {
+        word->setFont(font);
+    }
+    placeSampleWords();
+}
+
+void SettingsScreen::setFontLabel(const Text& family) {
+    fontName_ = family;
+    fontLabel_->setPlainText(family);
+    fontLabel_->setFont(ScaledFont(ToQ(family), 18));
+    // The word display of Quatschverben takes this font when it is next opened.
+    state().FontName = family;
+}
+
+void SettingsScreen::setPriceShown(long long price) {
+    priceShown_ = price;
+    priceLabel_->setPlainText(Decimal(price));
+}
+
+void SettingsScreen::setFontSliderQuietly(int position) {
+    const QSignalBlocker quiet(fontSlider_);
+    fontSlider_->setValue(position);
+}
+
+void SettingsScreen::Activate() {
+    textPanel_->setPlainText(kWaitingText);
+    textPanel_->show();
+    textPanel_->raise();
+    // The font chosen with the slider counts until the screen is opened again; then the saved
+    // one is shown.
+    state().FontName = savedFontName_;
+    LoadCurrentValues();
+    scanTimer_->start();
+    ApplyFontSize(sizeSlider_->value());
+}
+
+void SettingsScreen::LoadCurrentValues() {
+    const MODUL1& s = state();
+    setPriceShown(s.RewardCost);
+    setFontLabel(s.FontName);
+    setSampleFont(s.FontName);
+    paintSample();
+    undo_ = UndoCopies{s.ColorAnfang, s.ColorMitte, s.ColorSchluss,      s.ColorBlatt,
+                       s.RewardCost,  s.FontName,   sizeSlider_->value()};
+    {
+        const QSignalBlocker quiet(priceSlider_);
+        priceSlider_->setValue(PriceSliderPosition(s.RewardCost));
+    }
+    // The slider only knows tens; the display keeps the price as it is (55 stays 55).
+    setPriceShown(s.RewardCost);
+}
+
+void SettingsScreen::ScanFonts() {
+    scanTimer_->stop();
+    fonts_ = SortedFontNames(fontSource_ ? fontSource_() : QStringList());
+    recommended_->clear();
+    for (const Text& name : RecommendedFonts(fonts_)) {
+        recommended_->addItem(ToQ(name));
+    }
+    fontSlider_->setMaximum(std::max(0, static_cast<int>(fonts_.size()) - 1));
+    // A saved font that is not installed keeps its name; the slider starts at the first font.
+    setFontSliderQuietly(FontPosition(fonts_, state().FontName));
+    textPanel_->hide();
+}
+
+bool SettingsScreen::fontScanPending() const {
+    return scanTimer_->isActive();
+}
+
+void SettingsScreen::StepColour(SamplePart part) {
+    int& colour = colourOf(part);
+    colour = part == SamplePart::Blatt ? NextBlattColour(colour) : NextPartColour(colour);
+    paintSample();
+}
+
+void SettingsScreen::DropColour(SamplePart part, int colour) {
+    if (colour < 0 || colour >= kColourFields) {
+        return;
+    }
+    colourOf(part) = colour;
+    paintSample();
+}
+
+void SettingsScreen::ShowFontAt(int position) {
+    if (position < 0 || static_cast<std::size_t>(position) >= fonts_.size()) {
+        return;
+    }
+    setFontLabel(fonts_[static_cast<std::size_t>(position)]);
+}
+
+void SettingsScreen::TakeFontFromLabel() {
+    setSampleFont(fontName_);
+}
+
+void SettingsScreen::ToggleRecommendedFonts() {
+    if (recommended_->count() == 0) {
+        dialogs().Message(U"Es sind keine TMK-Schriften vorhanden!" + Text(1, CR), U"Schriften",
+                          DialogButtons::Ok, DialogIcon::None);
+        return;
+    }
+    recommendedShown_ = !recommendedShown_;
+    MoveTwips(recommended_, recommendedShown_ ? kRecommendedShown : kRecommendedHidden,
+              kRecommendedTop);
+    recommended_->setVisible(recommendedShown_);
+    recommended_->raise();
+}
+
+void SettingsScreen::TakeRecommendedFont(int row) {
+    const QListWidgetItem* item = recommended_->item(row);
+    if (item != nullptr) {
+        setSampleFont(FromQ(item->text()));
+    }
+}
+
+void SettingsScreen::ApplyFontSize(int size) {
+    state().FontSize = size;
+    sizeLabel_->setPlainText(U"Schrift" + StrForm(size));
+    setSampleFont(sampleFont_);
+}
+
+void SettingsScreen::ApplyPriceSlider(int value) {
+    setPriceShown(static_cast<long long>(value) * kPriceStep);
+}
+
+void SettingsScreen::SaveSettings() {
+    MODUL1& s = state();
+    s.FontName = fontName_;
+    s.FontSize = sizeSlider_->value();
+    s.RewardCost = priceShown_;
+    // The values stay in effect for this run even when the file cannot be written.
+    savedFontName_ = fontName_;
+    if (WriteSettings(context().dir, s)) {
+        dialogs().Message(U"Programmdaten wurden gesichert." + Text(1, CR), U"Tamurik",
+                          DialogButtons::Ok, DialogIcon::None);
+    } else {
+        dialogs().Message(U"Die Einstellungen konnten nicht gespeichert werden." + Text(1, CR),
+                          U"Tamurik", DialogButtons::Ok, DialogIcon::Exclamation);
+    }
+    LoadCurrentValues();
+}
+
+void SettingsScreen::UndoChanges() {
+    MODUL1& s = state();
+    s.ColorAnfang = undo_.ColorAnfang;
+    s.ColorMitte = undo_.ColorMitte;
+    s.ColorSchluss = undo_.ColorSchluss;
+    s.ColorBlatt = undo_.ColorBlatt;
+    paintSample();
+    setPriceShown(undo_.RewardCost);
+    {
+        const QSignalBlocker quiet(priceSlider_);
+        priceSlider_->setValue(PriceSliderPosition(undo_.RewardCost));
+    }
+    {
+        const QSignalBlocker quiet(sizeSlider_);
+        sizeSlider_->setValue(undo_.FontSize);
+    }
+    setFontLabel(undo_.FontName);
+    sampleFont_ = undo_.FontName;
+    ApplyFontSize(sizeSlider_->value());
+    setFontSliderQuietly(FontPosition(fonts_, undo_.FontName));
+}
+
+void SettingsScreen::ToggleHelp() {
+    if (textPanel_->isHidden()) {
+        textPanel_->setPlainText(HelpText());
+        textPanel_->show();
+        textPanel_->raise();
+    } else {
+        textPanel_->hide();
+    }
+}
+
+void SettingsScreen::OpenBestLists() {
+    recommendedShown_ = false;
+    MoveTwips(recommended_, kRecommendedHidden, kRecommendedTop);
+    recommended_->hide();
+    viewer_->setGeometry(rect());
+    viewer_->show();
+    viewer_->raise();
+    ChooseBestList(0);
+}
+
+void SettingsScreen::ChooseBestList(int index) {
+    if (index < 0 || index >= static_cast<int>(kBestLists.size())) {
+        return;
+    }
+    chosenList_ = index;
+    for (std::size_t i = 0; i < selectors_.size(); ++i) {
+        selectors_[i]->setBackground(static_cast<int>(i) == index ? PaletteColor(15)
+                                                                  : kSelectorColor);
+    }
+    header_->setPlainText(kBestLists[static_cast<std::size_t>(index)].header);
+    // Showing a list rewrites it with the settings screen's marker; when that fails the file
+    // keeps its lines and the list shows them as they are.
+    shownRecords_ = ShowList(context().dir, kBestLists[static_cast<std::size_t>(index)].file);
+    showChosenList();
+}
+
+void SettingsScreen::showChosenList() {
+    records_->clear();
+    for (const Text& record : shownRecords_) {
+        records_->addItem(ToQ(record));
+    }
+}
+
+void SettingsScreen::CutEntry() {
+    const QListWidgetItem* item = records_->currentItem();
+    if (item == nullptr || !item->isSelected()) {
+        dialogs().Message(U"Es ist kein Eintrag markiert." + Text(1, CR), U"Ausschneiden",
+                          DialogButtons::Ok, DialogIcon::None);
+        return;
+    }
+    const int row = records_->row(item);
+    // When the file cannot be rewritten, the list keeps the entry, as the file does.
+    if (DeleteEntry(context().dir, kBestLists[static_cast<std::size_t>(chosenList_)].file,
+                    shownRecords_, row)) {
+        showChosenList();
+        records_->setCurrentRow(std::min(row, records_->count() - 1),
+                                QItemSelectionModel::NoUpdate);
+    }
+}
+
+void SettingsScreen::EmptyBestList() {
+    const std::string file = kBestLists[static_cast<std::size_t>(chosenList_)].file;
+    const Text path = context().dir.DisplayPath(file);
+    if (dialogs().Message(U"Diese Bestenliste jetzt löschen?" + Text(1, CR), path,
+                          DialogButtons::YesNo, DialogIcon::Question) == DialogAnswer::No) {
+        return;
+    }
+    if (ClearList(context().dir, file)) {
+        dialogs().Message(path + U" wurde gelöscht." + CR, U"Bestenliste", DialogButtons::Ok,
+                          DialogIcon::None);
+    }
+    ChooseBestList(chosenList_);
+}
+
+void SettingsScreen::CloseBestLists() {
+    viewer_->hide();
 }
 
 void SettingsScreen::CloseSettings() {
+    scanTimer_->stop();
+    fonts_.clear();
+    recommended_->clear();
+    records_->clear();
+    shownRecords_.clear();
+    viewer_->hide();
+    textPanel_->setPlainText(kWaitingText);
     hide();
     navigator().ShowMenu();
+}
+
+void SettingsScreen::startColourDrag(ClickLabel* field) {
+    auto* data = new QMimeData;
+    data->setData(kColourMime, field->text().toLatin1());
+    QPixmap swatch(Px(420), Px(420));
+    swatch.fill(field->palette().color(QPalette::Window));
+    auto* drag = new QDrag(field);
+    drag->setMimeData(data);
+    drag->setPixmap(swatch);
+    drag->exec(Qt::CopyAction);
+}
+
+bool SettingsScreen::eventFilter(QObject* watched, QEvent* event) {
+    auto* field = qobject_cast<ClickLabel*>(watched);
+    const bool isField = field != nullptr && std::find(colourFields_.begin(), colourFields_.end(),
+                                                       field) != colourFields_.end();
+    if (isField) {
+        if (event->type() == QEvent::MouseButtonPress) {
+            dragStart_ = static_cast<QMouseEvent*>(event)->position().toPoint();
+        } else if (event->type() == QEvent::MouseMove) {
+            const auto* move = static_cast<QMouseEvent*>(event);
+            if ((move->buttons() & Qt::LeftButton) &&
+                (move->position().toPoint() - dragStart_).manhattanLength() >=
+                    QApplication::startDragDistance()) {
+                startColourDrag(field);
+                return true;
+            }
+        }
+        return Screen::eventFilter(watched, event);
+    }
+
+    SamplePart part = SamplePart::Blatt;
+    if (watched == sampleWords_[0]) {
+        part = SamplePart::Anfang;
+    } else if (watched == sampleWords_[1]) {
+        part = SamplePart::Mitte;
+    } else if (watched == sampleWords_[2]) {
+        part = SamplePart::Schluss;
+    } else if (watched != sampleBack_) {
+        return Screen::eventFilter(watched, event);
+    }
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto* drag = static_cast<QDragMoveEvent*>(event);
+        if (drag->mimeData()->hasFormat(kColourMime)) {
+            drag->acceptProposedAction();
+        } else {
+            drag->ignore();
+        }
+        return true;
+    }
+    case QEvent::Drop: {
+        auto* drop = static_cast<QDropEvent*>(event);
+        // Only a colour field carries a colour; anything else dropped here is left alone.
+        if (!drop->mimeData()->hasFormat(kColourMime)) {
+            drop->ignore();
+            return true;
+        }
+        bool number = false;
+        const int colour = QString::fromLatin1(drop->mimeData()->data(kColourMime)).toInt(&number);
+        if (number) {
+            DropColour(part, colour);
+        }
+        drop->acceptProposedAction();
+        return true;
+    }
+    default:
+        return Screen::eventFilter(watched, event);
+    }
 }
 
 } // namespace tamurik

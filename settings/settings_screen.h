@@ -2,17 +2,128 @@
 // The settings screen behind the password gate: word-part colours, font and size of the word
 // display, the price of the reward game, and the best lists.
 
+#include "core/text.h"
 #include "ui/screen.h"
 
+#include <QStringList>
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+class QFrame;
+class QListWidget;
+class QScrollBar;
+class QTimer;
+
 namespace tamurik {
+
+class ClickLabel;
 
 class SettingsScreen : public Screen {
     Q_OBJECT
 public:
     explicit SettingsScreen(AppContext& context);
     void CloseFromWindowManager() override { CloseSettings(); }
+
+    // Shows the saved values, takes the undo copies and starts reading the installed fonts.
+    void Activate() override;
     // Back to the main menu; nothing is saved.
     void CloseSettings();
+
+    void LoadCurrentValues();
+    // Fills the font list and the recommended fonts; the waiting text goes away.
+    void ScanFonts();
+    // Where the installed font names come from (the font database; tests give their own).
+    void setFontSource(std::function<QStringList()> source) { fontSource_ = std::move(source); }
+
+    // The sample's parts, in the order background, beginning, middle, end.
+    enum class SamplePart { Blatt, Anfang, Mitte, Schluss };
+    void StepColour(SamplePart part);
+    // A colour field was dropped on a part of the sample.
+    void DropColour(SamplePart part, int colour);
+
+    void ShowFontAt(int position);
+    void TakeFontFromLabel();
+    void ToggleRecommendedFonts();
+    void TakeRecommendedFont(int row);
+    void ApplyFontSize(int size);
+    void ApplyPriceSlider(int value);
+
+    void SaveSettings();
+    void UndoChanges();
+    void ToggleHelp();
+
+    void OpenBestLists();
+    // Shows best list `index` in the order Quatschverben, Abschreiben, Galgenspiel, Devadodad.
+    void ChooseBestList(int index);
+    void CutEntry();
+    void EmptyBestList();
+    void CloseBestLists();
+
+    bool fontScanPending() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct UndoCopies {
+        int ColorAnfang = 0;
+        int ColorMitte = 0;
+        int ColorSchluss = 0;
+        int ColorBlatt = 0;
+        long long RewardCost = 0;
+        Text FontName;
+        int FontSize = 0;
+    };
+
+    void buildSample();
+    void buildFontControls();
+    void buildViewer();
+    void paintSample();
+    void placeSampleWords();
+    void setSampleFont(const Text& family);
+    void setFontLabel(const Text& family);
+    void setPriceShown(long long price);
+    void setFontSliderQuietly(int position);
+    void showChosenList();
+    ClickLabel* sampleLabel(SamplePart part) const;
+    int& colourOf(SamplePart part);
+    void startColourDrag(ClickLabel* field);
+
+    std::function<QStringList()> fontSource_;
+    QTimer* scanTimer_ = nullptr;
+
+    ClickLabel* sampleBack_ = nullptr;
+    std::array<ClickLabel*, 3> sampleWords_{};
+    std::vector<ClickLabel*> colourFields_;
+    ClickLabel* fontLabel_ = nullptr;
+    QScrollBar* fontSlider_ = nullptr;
+    // The installed fonts, sorted; the font slider runs over them.
+    std::vector<Text> fonts_;
+    QListWidget* recommended_ = nullptr;
+    ClickLabel* sizeLabel_ = nullptr;
+    QScrollBar* sizeSlider_ = nullptr;
+    ClickLabel* priceLabel_ = nullptr;
+    QScrollBar* priceSlider_ = nullptr;
+    ClickLabel* textPanel_ = nullptr;
+
+    QFrame* viewer_ = nullptr;
+    std::array<ClickLabel*, 4> selectors_{};
+    ClickLabel* header_ = nullptr;
+    QListWidget* records_ = nullptr;
+    int chosenList_ = 0;
+    std::vector<Text> shownRecords_;
+
+    // The font chosen last with the slider, and the one the screen starts from (the saved one).
+    Text fontName_;
+    Text savedFontName_;
+    Text sampleFont_;
+    long long priceShown_ = 0;
+    UndoCopies undo_;
+    QPoint dragStart_;
+    bool recommendedShown_ = false;
 };
 
 } // namespace tamurik

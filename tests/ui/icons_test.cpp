@@ -36,9 +36,14 @@ const std::vector<QString> kOthers = {"beenden",        "benutzer",   "info",   
                                       "belohnung_info", "optionen",   "tipp",       "loesung",
                                       "hilfe",          "startflagge"};
 
+// The settings screen's own pictures.
+const std::vector<QString> kSettings = {"diskette",    "muelleimer",   "hilfe",
+                                        "bestenliste", "ausschneiden", "schriften"};
+
 std::vector<QString> allNames() {
     std::vector<QString> names = kParrots;
     names.insert(names.end(), kOthers.begin(), kOthers.end());
+    names.insert(names.end(), kSettings.begin(), kSettings.end());
     return names;
 }
 
