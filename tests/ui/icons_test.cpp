@@ -37,8 +37,8 @@ const std::vector<QString> kOthers = {"beenden",        "benutzer",   "info",   
                                       "hilfe",          "startflagge"};
 
 // The settings screen's own pictures.
-const std::vector<QString> kSettings = {"diskette",    "muelleimer",   "hilfe",
-                                        "bestenliste", "ausschneiden", "schriften"};
+const std::vector<QString> kSettings = {"diskette", "muelleimer", "bestenliste", "ausschneiden",
+                                        "schriften"};
 
 std::vector<QString> allNames() {
     std::vector<QString> names = kParrots;
