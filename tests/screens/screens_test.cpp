@@ -9,6 +9,7 @@
 
 #include <QTextBrowser>
 
+#include <fstream>
 #include <vector>
 
 namespace tamurik::testing {
@@ -67,6 +68,9 @@ protected:
 };
 
 TEST_F(ScreensTest, EveryExerciseOpensWithNameAndPointsAndReturns) {
+    // The puzzle needs three verbs that end differently.
+    std::ofstream(folder_ / "ZAHLVERB.TXT", std::ios::binary | std::ios::app)
+        << "1w2i.ck3eln\r\n1f2ei-3ern\r\n";
     for (const ExerciseEntry& entry : kExercises) {
         SCOPED_TRACE(entry.title);
         dialogs_.QueueInput(U"Mia <i>");

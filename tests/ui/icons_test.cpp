@@ -31,9 +31,12 @@ const std::vector<QString> kParrots = {
     "galgenspiel",       "verbformen",        "verben_zusammenpuzzeln", "verben_zusammensetzen",
     "verben_schreiben"};
 
-const std::vector<QString> kOthers = {"beenden",        "benutzer",  "info",       "einstellungen",
-                                      "belohnung",      "anleitung", "verbenwahl", "schliessen",
-                                      "belohnung_info", "optionen"};
+const std::vector<QString> kOthers = {"beenden", "benutzer", "info", "einstellungen", "belohnung",
+                                      "anleitung", "verbenwahl", "schliessen", "belohnung_info",
+                                      "optionen",
+                                      // the word-building exercises' own tools
+                                      "neue_runde", "loesung", "startflagge", "wegweiser", "buch",
+                                      "neues_verb", "ampel_gruen", "ampel_rot"};
 
 std::vector<QString> allNames() {
     std::vector<QString> names = kParrots;
