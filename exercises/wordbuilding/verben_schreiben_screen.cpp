@@ -110,8 +110,9 @@ VerbenSchreibenScreen::VerbenSchreibenScreen(AppContext& context)
 
     display_ = new PictureSurface(this, QStringLiteral("Bild5"));
     PlaceTwips(display_, 720, 1440, kDisplayWidth, kDisplayHeight);
-    display_->setDrawFont(ScaledFont(ToQ(state().FontName), 24));
     display_->setFocusPolicy(Qt::NoFocus);
+    // A click on the word brings the keyboard back to the copying.
+    connect(display_, &PictureSurface::clicked, this, &VerbenSchreibenScreen::focusTyping);
     cover_ = new Shape(display_, QStringLiteral("Figur6"));
     cover_->setRadiusTwips(0);
     PlaceTwips(cover_, 0, 435, kDisplayWidth, 300);
@@ -123,7 +124,6 @@ VerbenSchreibenScreen::VerbenSchreibenScreen(AppContext& context)
     echo_ = new ClickLabel(this, QStringLiteral("Bezeichnung10"));
     echo_->setClickable(false);
     echo_->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
-    echo_->setFont(ScaledFont(ToQ(state().FontName), 18));
     echo_->setColors(Qt::black, Qt::white);
     echo_->setAccessibleDescription(QStringLiteral("Geschrieben"));
     PlaceTwips(echo_, 840, 2580, kDisplayWidth - 240, 495);
@@ -198,6 +198,9 @@ VerbenSchreibenScreen::VerbenSchreibenScreen(AppContext& context)
 }
 
 void VerbenSchreibenScreen::PrepareExercise() {
+    // The font of the word display may have changed in the settings.
+    display_->setDrawFont(ScaledFont(ToQ(state().FontName), 24));
+    echo_->setFont(ScaledFont(ToQ(state().FontName), 18));
     typing_->clear();
     MoveTwips(bestPanel_, kBestPanelOut, kBestPanelTop);
     display_->setBackground(PaletteColor(state().ColorBlatt));
@@ -220,6 +223,10 @@ void VerbenSchreibenScreen::EndWork() {
     pool_.clear();
     bestList_.clear();
     showBestList();
+}
+
+void VerbenSchreibenScreen::OptionChosen(SelectionGroup, int) {
+    LoadWordPool();
 }
 
 void VerbenSchreibenScreen::PanelToggled(bool open) {

@@ -51,6 +51,7 @@ protected:
     void PrepareExercise() override;
     void EndWork() override;
     void PanelToggled(bool open) override;
+    void OptionChosen(SelectionGroup group, int position) override;
 
 private:
     void fillPool();

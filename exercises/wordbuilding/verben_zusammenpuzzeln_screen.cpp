@@ -65,11 +65,9 @@ ZusammenpuzzelnScreen::ZusammenpuzzelnScreen(AppContext& context)
         U"Ziehe die Wortfelder mit der Maus auf die Farbflächen, sodass Verben entstehen!");
     PlaceTwips(instruction, 720, 720, 7905, 495);
 
-    const QFont partFont = ScaledFont(ToQ(state().FontName), 16, true);
     for (int i = 0; i < PuzzleBoard::kTiles; ++i) {
         auto* tile = new ClickLabel(this, QStringLiteral("Bezeichnung%1").arg(4 + i));
         tile->setAlignment(Qt::AlignCenter);
-        tile->setFont(partFont);
         tile->setColors(Qt::black, Qt::white);
         tile->setFrameShape(QFrame::Box);
         tile->setCursor(Qt::OpenHandCursor);
@@ -93,7 +91,6 @@ ZusammenpuzzelnScreen::ZusammenpuzzelnScreen(AppContext& context)
         auto* field = new ClickLabel(this, QStringLiteral("Bezeichnung%1").arg(1 + f));
         field->setClickable(false);
         field->setAlignment(Qt::AlignCenter);
-        field->setFont(partFont);
         field->setAcceptDrops(true);
         field->setAccessibleName(QString::fromUtf16(kFieldNames[f]));
         field->installEventFilter(this);
@@ -114,6 +111,12 @@ ZusammenpuzzelnScreen::ZusammenpuzzelnScreen(AppContext& context)
 }
 
 void ZusammenpuzzelnScreen::PrepareExercise() {
+    // The parts are written in the word font of the settings, which may have changed.
+    const QFont partFont = ScaledFont(ToQ(state().FontName), 16, true);
+    for (ClickLabel* label : tiles_)
+        label->setFont(partFont);
+    for (ClickLabel* label : fields_)
+        label->setFont(partFont);
     NewSet();
     ClearFields();
 }

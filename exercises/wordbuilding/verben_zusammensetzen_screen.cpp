@@ -120,8 +120,10 @@ void ZusammensetzenScreen::NextVerb() {
         verb = GridVerb(pool_[selected_]);
         if (verb.size() <= kLongestGridVerb)
             break;
-        dialogs().Message(Text(U"Dieses Verb ist zu lang!") + CR, U"Tamurik", DialogButtons::Ok,
-                          DialogIcon::None);
+        // A hidden screen (the main menu passing its selection on) refuses it silently.
+        if (isVisible())
+            dialogs().Message(Text(U"Dieses Verb ist zu lang!") + CR, U"Tamurik", DialogButtons::Ok,
+                              DialogIcon::None);
         tooLong_.insert(pool_[selected_]);
         pool_.erase(pool_.begin() + static_cast<std::ptrdiff_t>(selected_));
     }

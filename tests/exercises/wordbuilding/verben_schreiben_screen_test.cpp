@@ -223,5 +223,20 @@ TEST_F(VerbenSchreibenTest, TheExplanationCostsAPointWhileThereAreAny) {
     EXPECT_EQ(state_.Points, 0);
 }
 
+TEST_F(VerbenSchreibenTest, ASelectionChangeRefillsThePoolAndDrawsDuringARun) {
+    WriteFile(folder_, "ZAHLVERB.TXT", "1b2a-d3en\r\n1s2äu-m3en = warten, zögern\r\n");
+    Open();
+    EXPECT_EQ(screen_->pool().size(), 2u);
+    screen_->ApplySelection(SelectionGroup::Verbenwahl, 2);
+    EXPECT_EQ(screen_->pool(), (std::vector<Text>{U"1s2äu-m3en"}));
+    EXPECT_TRUE(screen_->markedWord().empty());
+    screen_->StartRun();
+    EXPECT_EQ(screen_->markedWord(), U"1s2äu-m3en");
+    screen_->ApplySelection(SelectionGroup::Verbenwahl, 1);
+    EXPECT_EQ(screen_->markedWord(), U"1b2a-d3en");
+    EXPECT_TRUE(screen_->pool().empty());
+    EXPECT_TRUE(screen_->isRunning());
+}
+
 } // namespace
 } // namespace tamurik::testing
