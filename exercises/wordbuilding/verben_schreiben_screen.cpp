@@ -131,9 +131,9 @@ VerbenSchreibenScreen::VerbenSchreibenScreen(AppContext& context)
     instruction_ = new ClickLabel(this, QStringLiteral("Bezeichnung6"));
     instruction_->setWordWrap(true);
     instruction_->setAlignment(Qt::AlignCenter);
-    instruction_->setFont(UiFont(10, true));
+    instruction_->setFont(UiFont(9, true));
     instruction_->setColors(Qt::black, Qt::white);
-    PlaceTwips(instruction_, 720, 3360, kDisplayWidth, 615);
+    PlaceTwips(instruction_, 720, 3360, kDisplayWidth, 735);
     connect(instruction_, &ClickLabel::clicked, this, &VerbenSchreibenScreen::CloseBestList);
     setInstruction(kIdleInstruction, Qt::black);
 
@@ -141,6 +141,12 @@ VerbenSchreibenScreen::VerbenSchreibenScreen(AppContext& context)
     auto* viewFrame = new QGroupBox(QStringLiteral(" Ansicht "), this);
     viewFrame->setObjectName(QStringLiteral("Rahmen2"));
     viewFrame->setFont(UiFont(10, true));
+    // On the light colour of the selection panel, readable on any window colour.
+    viewFrame->setAutoFillBackground(true);
+    QPalette viewColours = viewFrame->palette();
+    viewColours.setColor(QPalette::Window, QColor(192, 255, 255));
+    viewColours.setColor(QPalette::WindowText, Qt::black);
+    viewFrame->setPalette(viewColours);
     auto* viewGrid = new QGridLayout(viewFrame);
     viewGrid->setContentsMargins(Px(90), Px(30), Px(90), Px(30));
     views_ = new QButtonGroup(viewFrame);
@@ -161,7 +167,7 @@ VerbenSchreibenScreen::VerbenSchreibenScreen(AppContext& context)
         focusTyping();
         ShowNextWord();
     });
-    PlaceTwips(viewFrame, 720, 4080, kDisplayWidth, 855);
+    PlaceTwips(viewFrame, 720, 4200, kDisplayWidth, 855);
 
     auto* book = MakeIcon(this, QStringLiteral("Bild7"), QStringLiteral(":/icons/buch"),
                           QStringLiteral("Erklärung"), QPoint(120, 3720));
