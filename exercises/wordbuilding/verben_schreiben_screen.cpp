@@ -195,6 +195,7 @@ VerbenSchreibenScreen::VerbenSchreibenScreen(AppContext& context)
     panelLayout->addWidget(header);
     panelLayout->addWidget(bestListView_);
     PlaceTwips(bestPanel_, kBestPanelOut, kBestPanelTop, 5295, 1935);
+    moveBestPanel(false);
 
     typing_ = new QLineEdit(this);
     typing_->setObjectName(QStringLiteral("Text1"));
@@ -208,7 +209,7 @@ void VerbenSchreibenScreen::PrepareExercise() {
     display_->setDrawFont(ScaledFont(ToQ(state().FontName), 24));
     echo_->setFont(ScaledFont(ToQ(state().FontName), 18));
     typing_->clear();
-    MoveTwips(bestPanel_, kBestPanelOut, kBestPanelTop);
+    moveBestPanel(false);
     display_->setBackground(PaletteColor(state().ColorBlatt));
     setFrameColor(PaletteColor(state().ColorBlatt));
     markedWord_.clear();
@@ -326,7 +327,7 @@ void VerbenSchreibenScreen::CheckCopy() {
 }
 
 void VerbenSchreibenScreen::StartRun() {
-    MoveTwips(bestPanel_, kBestPanelOut, kBestPanelTop);
+    moveBestPanel(false);
     running_ = true;
     state().PanelOpen = 0;
     timer_.start();
@@ -358,6 +359,8 @@ void VerbenSchreibenScreen::StopRun() {
 }
 
 void VerbenSchreibenScreen::TimerTick() {
+    if (!running_)
+        return;
     state().TimeLeftMs -= 1000;
     secondsLabel_->setPlainText(Decimal(state().TimeLeftMs / 1000));
     if (state().TimeLeftMs >= 1000)
@@ -398,20 +401,27 @@ void VerbenSchreibenScreen::OpenBestList() {
         timer_.stop();
         state().PanelOpen = 1;
     }
-    MoveTwips(bestPanel_, kBestPanelIn, kBestPanelTop);
-    bestPanel_->raise();
+    moveBestPanel(true);
     setInstruction(U"Klicke hier, um die Bestenliste zu schließen ...", PaletteColor(kLightBlue));
 }
 
 void VerbenSchreibenScreen::CloseBestList() {
     if (isBestListOpen())
-        MoveTwips(bestPanel_, kBestPanelOut, kBestPanelTop);
+        moveBestPanel(false);
     setInstruction(kIdleInstruction, Qt::black);
     if (state().PanelOpen == 1) {
         state().PanelOpen = 0;
         timer_.start();
         focusTyping();
     }
+}
+
+void VerbenSchreibenScreen::moveBestPanel(bool inView) {
+    MoveTwips(bestPanel_, inView ? kBestPanelIn : kBestPanelOut, kBestPanelTop);
+    // Out of view it takes no keyboard focus either.
+    bestPanel_->setVisible(inView);
+    if (inView)
+        bestPanel_->raise();
 }
 
 void VerbenSchreibenScreen::showBestList() {

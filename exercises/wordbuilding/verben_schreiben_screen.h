@@ -60,6 +60,7 @@ private:
     void setFrameColor(const QColor& color);
     void focusTyping();
     void showBestList();
+    void moveBestPanel(bool inView);
     void setInstruction(const Text& text, const QColor& color);
 
     std::vector<Text> pool_;

@@ -179,25 +179,25 @@ void ZusammenpuzzelnScreen::DropPart(int field, int tile) {
             ShowPoints();
         }
         return;
-    case PuzzleBoard::Outcome::Placed: {
-        const int colours[] = {state().ColorAnfang, state().ColorMitte, state().ColorSchluss};
-        ClickLabel* target = fields_[static_cast<std::size_t>(field)];
-        target->setColors(PaletteColor(colours[field]), PaletteColor(state().ColorBlatt));
-        target->setPlainText(board_.field(field));
-        tiles_[static_cast<std::size_t>(tile)]->setPlainText(U"");
-        return;
-    }
+    case PuzzleBoard::Outcome::Placed:
     case PuzzleBoard::Outcome::Found:
-        tiles_[static_cast<std::size_t>(tile)]->setPlainText(U"");
-        dialogs().Message(result.verb + CR + CR, FoundTitle(result.left), DialogButtons::Ok,
-                          DialogIcon::None);
-        if (result.left == 0)
-            NewSet();
-        state().Points += 3;
-        ShowPoints();
-        ClearFields();
-        return;
+        break;
     }
+    // The part moves from its tile into the field, written in its part colour.
+    const int colours[] = {state().ColorAnfang, state().ColorMitte, state().ColorSchluss};
+    ClickLabel* target = fields_[static_cast<std::size_t>(field)];
+    target->setColors(PaletteColor(colours[field]), PaletteColor(state().ColorBlatt));
+    target->setPlainText(state().WorkText);
+    tiles_[static_cast<std::size_t>(tile)]->setPlainText(U"");
+    if (result.outcome != PuzzleBoard::Outcome::Found)
+        return;
+    dialogs().Message(result.verb + CR + CR, FoundTitle(result.left), DialogButtons::Ok,
+                      DialogIcon::None);
+    if (result.left == 0)
+        NewSet();
+    state().Points += 3;
+    ShowPoints();
+    ClearFields();
 }
 
 void ZusammenpuzzelnScreen::ShowSolution() {

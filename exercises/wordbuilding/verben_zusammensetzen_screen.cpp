@@ -51,7 +51,7 @@ ZusammensetzenScreen::ZusammensetzenScreen(AppContext& context) : ExerciseFrame(
     surface_ = new PictureSurface(this, QStringLiteral("Bild5"));
     PlaceTwips(surface_, 720, 720, 2 * kGridMargin + kGridColumns * kCellSize,
                2 * kGridMargin + kGridRows * kCellSize);
-    surface_->setDrawFont(ScaledFont(QStringLiteral("Arial"), 16, true));
+    surface_->setDrawFont(UiFont(16, true));
     surface_->setBackground(Qt::white);
     surface_->setCursor(Qt::PointingHandCursor);
     surface_->setAccessibleName(QStringLiteral("Buchstabenfeld"));
