@@ -1,5 +1,4 @@
-// Cutting verbs into their parts, drawing sets whose parts differ column by column, and laying
-// the tiles onto the three fields.
+// Cutting verbs into their parts and drawing sets whose parts differ column by column.
 
 #include "exercises/wordbuilding/puzzle_sets.h"
 
@@ -53,15 +52,6 @@ TEST(PuzzleSetTest, NoTwoVerbsOfASetShareAPartInOneColumn) {
     }
 }
 
-TEST(PuzzleSetTest, ClashingLinesAreSkippedInDrawingOrder) {
-    ScriptedRandom firstEachTime; // always the next line in file order
-    const auto set = DrawPuzzleSet(kLines, firstEachTime);
-    ASSERT_TRUE(set.has_value());
-    EXPECT_EQ((*set)[0].Joined(), U"baden");
-    EXPECT_EQ((*set)[1].Joined(), U"wickeln");
-    EXPECT_EQ((*set)[2].Joined(), U"feiern");
-}
-
 TEST(PuzzleSetTest, LinesThatCannotMakeASetEndTheDraw) {
     ScriptedRandom random;
     // Every verb ends in "en": no three of them differ in the last column.
@@ -71,79 +61,6 @@ TEST(PuzzleSetTest, LinesThatCannotMakeASetEndTheDraw) {
     EXPECT_FALSE(DrawPuzzleSet({}, random));
     StdRandom any(7);
     EXPECT_FALSE(DrawPuzzleSet({U"gehen", U"1a2b3c", U"1a2b3c", U"1a2b3c"}, any));
-}
-
-TEST(PuzzleSetTest, TilesStandInTextOrderWithCaseIgnored) {
-    const std::array<VerbParts, 3> set{VerbParts{U"Z", U"ög", U"ern"}, VerbParts{U"b", U"a", U"en"},
-                                       VerbParts{U"w", U"ick", U"eln"}};
-    const std::array<Text, 9> expected{U"a",   U"b",  U"eln", U"en", U"ern",
-                                       U"ick", U"ög", U"w",   U"Z"};
-    EXPECT_EQ(TileCaptions(set), expected);
-}
-
-class PuzzleBoardTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        board_.Start({VerbParts{U"b", U"ad", U"en"}, VerbParts{U"w", U"ick", U"eln"},
-                      VerbParts{U"f", U"ei", U"ern"}});
-    }
-    int Tile(const Text& caption) const {
-        for (int i = 0; i < PuzzleBoard::kTiles; ++i)
-            if (board_.tile(i) == caption)
-                return i;
-        ADD_FAILURE() << "no tile";
-        return 0;
-    }
-    PuzzleBoard::Outcome Drop(int field, const Text& caption) {
-        return board_.DropPart(field, Tile(caption)).outcome;
-    }
-    PuzzleBoard board_;
-};
-
-TEST_F(PuzzleBoardTest, APartOfAnotherVerbIsRefusedOnceAnAttemptStarted) {
-    EXPECT_EQ(Drop(0, U"b"), PuzzleBoard::Outcome::Placed);
-    EXPECT_EQ(board_.targetRow(), 1);
-    EXPECT_EQ(Drop(1, U"ick"), PuzzleBoard::Outcome::Wrong);
-    EXPECT_EQ(board_.field(1), U"");
-    EXPECT_EQ(board_.tile(Tile(U"ick")), U"ick");
-    // A part in the wrong column is refused as well.
-    EXPECT_EQ(Drop(2, U"ad"), PuzzleBoard::Outcome::Wrong);
-    EXPECT_EQ(Drop(0, U"w"), PuzzleBoard::Outcome::FieldTaken);
-}
-
-TEST_F(PuzzleBoardTest, TheFirstPartMayBeAnyOfTheThree) {
-    EXPECT_EQ(Drop(2, U"eln"), PuzzleBoard::Outcome::Placed);
-    EXPECT_EQ(board_.targetRow(), 2);
-    EXPECT_EQ(Drop(0, U"f"), PuzzleBoard::Outcome::Wrong);
-    EXPECT_EQ(Drop(1, U"ick"), PuzzleBoard::Outcome::Placed);
-    const PuzzleBoard::DropResult found = board_.DropPart(0, Tile(U"w"));
-    EXPECT_EQ(found.outcome, PuzzleBoard::Outcome::Found);
-    EXPECT_EQ(found.verb, U"wickeln");
-    EXPECT_EQ(found.left, 2);
-    EXPECT_EQ(board_.targetRow(), 0);
-    EXPECT_EQ(board_.field(0) + board_.field(1) + board_.field(2), U"");
-    EXPECT_EQ(board_.rows().size(), 2u);
-}
-
-TEST_F(PuzzleBoardTest, AnEmptiedTileMatchesNothing) {
-    const int tile = Tile(U"b");
-    EXPECT_EQ(board_.DropPart(0, tile).outcome, PuzzleBoard::Outcome::Placed);
-    EXPECT_EQ(board_.tile(tile), U"");
-    EXPECT_EQ(board_.DropPart(1, tile).outcome, PuzzleBoard::Outcome::Wrong);
-    EXPECT_EQ(board_.DropPart(2, tile).outcome, PuzzleBoard::Outcome::Wrong);
-    EXPECT_EQ(board_.DropPart(-1, 0).outcome, PuzzleBoard::Outcome::Wrong);
-    EXPECT_EQ(board_.DropPart(0, 9).outcome, PuzzleBoard::Outcome::Wrong);
-}
-
-TEST_F(PuzzleBoardTest, FoundVerbsAreCountedAndTheSolutionListsTheRest) {
-    EXPECT_EQ(board_.SolutionText(), U"\rbaden   wickeln   feiern\r\r");
-    Drop(0, U"b");
-    Drop(1, U"ad");
-    EXPECT_EQ(Drop(2, U"en"), PuzzleBoard::Outcome::Found);
-    EXPECT_EQ(board_.SolutionText(), U"\rwickeln   feiern   \r\r");
-    EXPECT_EQ(FoundTitle(2), U"1. Verb gefunden");
-    EXPECT_EQ(FoundTitle(1), U"2. Verb gefunden");
-    EXPECT_EQ(FoundTitle(0), U"3. Verb gefunden");
 }
 
 } // namespace

@@ -128,20 +128,6 @@ TEST_F(VerbenSchreibenTest, HalbesWortVanishesAtTheFirstCharacter) {
     EXPECT_TRUE(DisplayIsBlank());
 }
 
-TEST_F(VerbenSchreibenTest, AViewChangeDrawsANewVerbOnlyDuringARun) {
-    WriteFile(folder_, "ZAHLVERB.TXT", "1b2a-d3en\r\n1w2i.ck3eln\r\n");
-    Open();
-    Click(Find<QWidget>(screen_, "Option6"));
-    EXPECT_TRUE(screen_->markedWord().empty());
-    EXPECT_TRUE(DisplayIsBlank());
-    screen_->StartRun();
-    Type("b");
-    Click(Find<QWidget>(screen_, "Option3"));
-    EXPECT_EQ(screen_->markedWord(), U"1w2i.ck3eln");
-    EXPECT_EQ(screen_->typing()->text(), "");
-    EXPECT_FALSE(DisplayIsBlank());
-}
-
 TEST_F(VerbenSchreibenTest, FiveMinuteRecordIsStoredAtOnceInItsColumns) {
     WriteFile(folder_, "BESTTEXT.LST", "< 10     20   Lea\r\n");
     Open();

@@ -39,11 +39,14 @@ protected:
         return 0;
     }
     void Drop(int field, const QString& caption) { screen_->DropPart(field, Tile(caption)); }
+    // Lays the parts still missing (an empty caption skips its field); the last one completes
+    // the verb.
     void BuildVerb(const QString& first, const QString& middle, const QString& last) {
-        Drop(0, first);
-        Drop(1, middle);
+        const QString parts[] = {first, middle, last};
         dialogs_.QueueAnswer(DialogAnswer::Ok);
-        Drop(2, last);
+        for (int f = 0; f < 3; ++f)
+            if (!parts[f].isEmpty())
+                Drop(f, parts[f]);
     }
     QString PointsShown() { return Find<QLabel>(screen_, "Bezeichnung15")->text(); }
 
@@ -89,6 +92,17 @@ TEST_F(ZusammenpuzzelnTest, AMiddlePartOfAnotherVerbIsRefusedForAPoint) {
     EXPECT_EQ(dialogs_.last().icon, DialogIcon::Stop);
     EXPECT_EQ(state_.Points, 5);
     EXPECT_TRUE(dialogs_.allAnswersUsed());
+}
+
+TEST_F(ZusammenpuzzelnTest, TheFirstPartMayBeAnyOfTheThree) {
+    Drop(2, "eln");
+    dialogs_.QueueAnswer(DialogAnswer::Ok);
+    Drop(0, "f");
+    EXPECT_EQ(dialogs_.last().title, U"Verbteil");
+    Drop(1, "ick");
+    BuildVerb("w", "", "");
+    EXPECT_EQ(dialogs_.last().title, U"1. Verb gefunden");
+    EXPECT_EQ(dialogs_.last().text, U"wickeln\r\r");
 }
 
 TEST_F(ZusammenpuzzelnTest, AnEmptiedTileIsRefused) {

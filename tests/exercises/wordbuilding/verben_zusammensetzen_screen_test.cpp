@@ -105,13 +105,6 @@ TEST_F(ZusammensetzenTest, HelpsCostWhatTheyShouldAndShowTheExplanation) {
     EXPECT_EQ(dialogs_.last().title, U"säumen");
 }
 
-TEST_F(ZusammensetzenTest, AVerbWithoutExplanationSaysSo) {
-    OpenWith("1l2a.ss3en\r\n");
-    dialogs_.QueueAnswer(DialogAnswer::Ok);
-    Click(Find<QWidget>(screen_, "Bild3"));
-    EXPECT_EQ(dialogs_.last().text, U"Keine Erklärung!\r");
-}
-
 TEST_F(ZusammensetzenTest, ATooLongVerbIsRefusedOnce) {
     const std::string longVerb = "1" + std::string(30, 'a') + "2" + std::string(30, 'b') + "3en";
     dialogs_.QueueAnswer(DialogAnswer::Ok);

@@ -58,22 +58,6 @@ TEST(WordViewTest, UmkehrwortKeepsEachLetterInItsColour) {
               (std::vector<ViewPiece>{{3, U"n e "}, {2, U"f u a "}, {1, U"l "}}));
 }
 
-TEST(WordViewTest, TheWordToTypeIsItsLetters) {
-    EXPECT_EQ(WordLetters(U"1sch2uf.t3en"), U"schuften");
-    EXPECT_EQ(WordLetters(U"1gr2ü.ß3en"), U"grüßen");
-    EXPECT_EQ(WordLetters(U"123.-é"), U"");
-}
-
-TEST(CopyCheckTest, FrameTurnsRedOnAWrongLetterAndGreenOnARightOne) {
-    EXPECT_EQ(FrameFor(U"L", U"laufen"), CopyFrame::Red);
-    EXPECT_EQ(FrameFor(U"", U"laufen"), CopyFrame::Unchanged);
-    EXPECT_EQ(FrameFor(U"l", U"laufen"), CopyFrame::Green);
-    EXPECT_EQ(FrameFor(U"laufen", U"laufen"), CopyFrame::Green);
-    EXPECT_EQ(FrameFor(U"laufenn", U"laufen"), CopyFrame::Red);
-    EXPECT_EQ(Echo(U"la"), U"l a ");
-    EXPECT_EQ(Echo(U""), U"");
-}
-
 TEST(ExplanationLookupTest, TheLastLineHoldingTheWordGivesTheExplanation) {
     const std::vector<Text> lines{U"1b2a-d3en", U"1s2äu-m3en = warten, zögern", U"1l2a.ss3en"};
     EXPECT_EQ(LookUpExplanation(lines, U"1s2äu-m3en"), Text(U" warten, zögern"));
