@@ -9,6 +9,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QMimeData>
 
 #include <algorithm>
@@ -71,7 +72,10 @@ ZusammenpuzzelnScreen::ZusammenpuzzelnScreen(AppContext& context)
         tile->setColors(Qt::black, Qt::white);
         tile->setFrameShape(QFrame::Box);
         tile->setCursor(Qt::OpenHandCursor);
-        tile->setAccessibleDescription(QStringLiteral("Wortfeld"));
+        tile->setAccessibleDescription(
+            QStringLiteral("Wortfeld: mit der Maus auf eine Farbfläche ziehen oder mit der "
+                           "Taste 1, 2 oder 3 auf die erste, zweite oder dritte legen"));
+        tile->installEventFilter(this);
         PlaceTwips(tile, kTileLeft + (i % 3) * kTileStepX, kTileTop + (i / 3) * kTileStepY,
                    kTileWidth, kTileHeight);
         // The drag starts as soon as the button goes down.
@@ -219,6 +223,16 @@ void ZusammenpuzzelnScreen::startDrag(int tile) {
 }
 
 bool ZusammenpuzzelnScreen::eventFilter(QObject* watched, QEvent* event) {
+    // Without a mouse: the keys 1, 2 and 3 lay the focused tile on the first, middle or final
+    // field.
+    const auto tile = std::find(tiles_.begin(), tiles_.end(), watched);
+    if (tile != tiles_.end() && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key >= Qt::Key_1 && key <= Qt::Key_3) {
+            DropPart(key - Qt::Key_1, static_cast<int>(tile - tiles_.begin()));
+            return true;
+        }
+    }
     const auto field = std::find(fields_.begin(), fields_.end(), watched);
     if (field == fields_.end())
         return ExerciseFrame::eventFilter(watched, event);

@@ -8,6 +8,8 @@
 #include "ui/picture_surface.h"
 #include "ui/text_qt.h"
 
+#include <QKeyEvent>
+
 namespace tamurik {
 
 namespace {
@@ -55,6 +57,10 @@ ZusammensetzenScreen::ZusammensetzenScreen(AppContext& context) : ExerciseFrame(
     surface_->setBackground(Qt::white);
     surface_->setCursor(Qt::PointingHandCursor);
     surface_->setAccessibleName(QStringLiteral("Buchstabenfeld"));
+    surface_->setAccessibleDescription(
+        QStringLiteral("Buchstaben anklicken oder auf der Tastatur tippen"));
+    surface_->setFocusPolicy(Qt::StrongFocus);
+    surface_->installEventFilter(this);
     connect(surface_, &PictureSurface::pressedAt, this,
             [this](QPointF at, Qt::MouseButton) { ClickLetter(at.x(), at.y()); });
 
@@ -78,6 +84,23 @@ ZusammensetzenScreen::ZusammensetzenScreen(AppContext& context) : ExerciseFrame(
     auto* next = MakeIcon(this, QStringLiteral("Bild4"), QStringLiteral(":/icons/neues_verb"),
                           QStringLiteral("Neues Verb"), QPoint(120, 5520));
     connect(next, &ClickLabel::clicked, this, &ZusammensetzenScreen::NextVerb);
+}
+
+bool ZusammensetzenScreen::eventFilter(QObject* watched, QEvent* event) {
+    // Without a mouse: a typed letter clicks a cell that holds it (any cell with the needed
+    // letter is right, so which of several is taken does not matter).
+    if (watched == surface_ && event->type() == QEvent::KeyPress) {
+        const Text typed = FromQ(static_cast<QKeyEvent*>(event)->text());
+        if (typed.size() == 1) {
+            for (const LetterCell& cell : grid_.cells())
+                if (cell.letter == typed.front()) {
+                    ClickLetter(CellLeft(cell.column) + kCellSize / 2.0,
+                                CellTop(cell.row) + kCellSize / 2.0);
+                    return true;
+                }
+        }
+    }
+    return ExerciseFrame::eventFilter(watched, event);
 }
 
 void ZusammensetzenScreen::OptionChosen(SelectionGroup, int) {

@@ -32,6 +32,7 @@ protected:
     void PrepareExercise() override { NextVerb(); }
     void EndWork() override { pool_.clear(); }
     void OptionChosen(SelectionGroup group, int position) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Fills the pool when it is empty and selects an entry; false when there is nothing to draw.

@@ -57,15 +57,18 @@ TEST_F(ZusammensetzenTest, LassenIsFinishedWhicheverDoubledCellIsClicked) {
     EXPECT_TRUE(dialogs_.allAnswersUsed());
 }
 
-TEST_F(ZusammensetzenTest, TheMarginCountsAsColumnAndRowZero) {
+TEST_F(ZusammensetzenTest, TheMarginCountsAsColumnAndRowZeroAndKeysTypeLetters) {
     OpenWith("1l2a.ss3en\r\n");
     screen_->ClickLetter(40, 60);
     EXPECT_EQ(screen_->grid().assembled(), U"l");
     // A real mouse press inside the top margin over cell (1, 0).
     QTest::mouseClick(screen_->surface(), Qt::LeftButton, Qt::NoModifier, QPoint(Px(850), Px(50)));
     EXPECT_EQ(screen_->grid().assembled(), U"la");
-    EXPECT_EQ(state_.Points, 2);
-    EXPECT_EQ(Find<QLabel>(screen_, "Bezeichnung5")->text(), "2");
+    // Typed letters click a cell that holds them; "x" is not on the grid.
+    QTest::keyClicks(screen_->surface(), "xss");
+    EXPECT_EQ(screen_->grid().assembled(), U"lass");
+    EXPECT_EQ(state_.Points, 4);
+    EXPECT_EQ(Find<QLabel>(screen_, "Bezeichnung5")->text(), "4");
 }
 
 TEST_F(ZusammensetzenTest, LettersInTheWrongOrderCostAPointEach) {
