@@ -40,10 +40,15 @@ const std::vector<QString> kOthers = {"beenden",        "benutzer",   "info",   
 const std::vector<QString> kSettings = {"diskette", "muelleimer", "bestenliste", "ausschneiden",
                                         "schriften"};
 
+// The word-building exercises' own tools.
+const std::vector<QString> kWordBuilding = {"neue_runde", "wegweiser",   "buch",
+                                            "neues_verb", "ampel_gruen", "ampel_rot"};
+
 std::vector<QString> allNames() {
     std::vector<QString> names = kParrots;
     names.insert(names.end(), kOthers.begin(), kOthers.end());
     names.insert(names.end(), kSettings.begin(), kSettings.end());
+    names.insert(names.end(), kWordBuilding.begin(), kWordBuilding.end());
     return names;
 }
 

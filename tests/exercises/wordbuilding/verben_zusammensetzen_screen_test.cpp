@@ -1,0 +1,142 @@
+// Verben zusammensetzen on screen: letters clicked in their order, the margin, the helps.
+
+#include "exercises/wordbuilding/verben_zusammensetzen_screen.h"
+#include "tests/support/app_fixture.h"
+#include "ui/geometry.h"
+#include "ui/picture_surface.h"
+
+#include <QLabel>
+#include <QTest>
+
+namespace tamurik::testing {
+namespace {
+
+class ZusammensetzenTest : public AppTest {
+protected:
+    // With the scripted random at 0 every letter is drawn into cell (0, 0) and so goes to the
+    // next free cell: lassen lies in row 0 from column 0 on.
+    void OpenWith(const std::string& verbs) {
+        Start();
+        WriteFile(folder_, "ZAHLVERB.TXT", verbs);
+        navigator_->Open(ScreenId::Zusammensetzen);
+        screen_ =
+            dynamic_cast<ZusammensetzenScreen*>(navigator_->existing(ScreenId::Zusammensetzen));
+        ASSERT_NE(screen_, nullptr);
+    }
+    // A click in the middle of cell (c, r).
+    void ClickCell(int column, int row) {
+        screen_->ClickLetter(350 + 500 * column, 350 + 500 * row);
+    }
+    QString Assembled() { return Find<QLabel>(screen_, "Bezeichnung4")->text(); }
+
+    ZusammensetzenScreen* screen_ = nullptr;
+};
+
+TEST_F(ZusammensetzenTest, LassenIsFinishedWhicheverDoubledCellIsClicked) {
+    OpenWith("1l2a.ss3en\r\n");
+    EXPECT_EQ(screen_->grid().verb(), U"lassen");
+    EXPECT_EQ(Assembled(), "Setze das Verb durch Anklicken richtig zusammen!");
+    for (int sCell : {2, 3}) {
+        SCOPED_TRACE(sCell);
+        const long long before = state_.Points;
+        ClickCell(0, 0);
+        EXPECT_EQ(Assembled(), "l");
+        ClickCell(1, 0);
+        ClickCell(sCell, 0);
+        ClickCell(sCell, 0);
+        ClickCell(4, 0);
+        dialogs_.QueueAnswer(DialogAnswer::Ok);
+        ClickCell(5, 0);
+        EXPECT_EQ(dialogs_.last().text, U"Prima, das Verb ist fertig!\r\r");
+        EXPECT_EQ(dialogs_.last().title, U"lassen");
+        EXPECT_EQ(state_.Points, before + 6);
+        // The next verb starts with the instruction again.
+        EXPECT_EQ(Assembled(), "Setze das Verb durch Anklicken richtig zusammen!");
+        EXPECT_EQ(screen_->grid().assembled(), U"");
+    }
+    EXPECT_TRUE(dialogs_.allAnswersUsed());
+}
+
+TEST_F(ZusammensetzenTest, TheMarginCountsAsColumnAndRowZeroAndKeysTypeLetters) {
+    OpenWith("1l2a.ss3en\r\n");
+    screen_->ClickLetter(40, 60);
+    EXPECT_EQ(screen_->grid().assembled(), U"l");
+    // A real mouse press inside the top margin over cell (1, 0).
+    QTest::mouseClick(screen_->surface(), Qt::LeftButton, Qt::NoModifier, QPoint(Px(850), Px(50)));
+    EXPECT_EQ(screen_->grid().assembled(), U"la");
+    // Typed letters click a cell that holds them; "x" is not on the grid.
+    QTest::keyClicks(screen_->surface(), "xss");
+    EXPECT_EQ(screen_->grid().assembled(), U"lass");
+    EXPECT_EQ(state_.Points, 4);
+    EXPECT_EQ(Find<QLabel>(screen_, "Bezeichnung5")->text(), "4");
+}
+
+TEST_F(ZusammensetzenTest, LettersInTheWrongOrderCostAPointEach) {
+    OpenWith("1l2a.ss3en\r\n");
+    state_.Points = 2;
+    ClickCell(5, 0);
+    ClickCell(1, 0);
+    ClickCell(1, 0);
+    EXPECT_EQ(state_.Points, 0);
+    EXPECT_EQ(screen_->grid().assembled(), U"");
+    // An empty cell changes nothing.
+    ClickCell(9, 7);
+    ClickCell(0, 0);
+    EXPECT_EQ(screen_->grid().assembled(), U"l");
+    EXPECT_EQ(state_.Points, 1);
+}
+
+TEST_F(ZusammensetzenTest, HelpsCostWhatTheyShouldAndShowTheExplanation) {
+    OpenWith("1s2äu-m3en = warten, zögern\r\n");
+    struct Help {
+        const char* icon;
+        long long before;
+        long long after;
+    };
+    for (const Help& help :
+         {Help{"Bild6", 1, 0}, Help{"Bild6", 0, 0}, Help{"Bild7", 3, 2}, Help{"Bild7", 4, 1},
+          Help{"Bild7", 2, 1}, Help{"Bild3", 1, 1}, Help{"Bild3", 2, 0}}) {
+        SCOPED_TRACE(help.icon);
+        state_.Points = help.before;
+        if (std::string(help.icon) == "Bild3")
+            dialogs_.QueueAnswer(DialogAnswer::Ok);
+        Click(Find<QWidget>(screen_, help.icon));
+        EXPECT_EQ(state_.Points, help.after);
+        EXPECT_EQ(Find<QLabel>(screen_, "Bezeichnung5")->text(), QString::number(help.after));
+    }
+    EXPECT_EQ(dialogs_.last().text, U"warten, zögern\r");
+    EXPECT_EQ(dialogs_.last().title, U"säumen");
+}
+
+TEST_F(ZusammensetzenTest, ATooLongVerbIsRefusedOnce) {
+    const std::string longVerb = "1" + std::string(30, 'a') + "2" + std::string(30, 'b') + "3en";
+    dialogs_.QueueAnswer(DialogAnswer::Ok);
+    OpenWith(longVerb + "\r\n1l2a.ss3en\r\n");
+    EXPECT_EQ(dialogs_.last().text, U"Dieses Verb ist zu lang!\r");
+    EXPECT_EQ(dialogs_.last().title, U"Tamurik");
+    EXPECT_EQ(screen_->grid().verb(), U"lassen");
+    // Finishing lassen empties the pool; the refill leaves the long verb out.
+    for (int c = 0; c < 5; ++c)
+        ClickCell(c, 0);
+    dialogs_.QueueAnswer(DialogAnswer::Ok);
+    ClickCell(5, 0);
+    EXPECT_EQ(screen_->grid().verb(), U"lassen");
+    EXPECT_EQ(dialogs_.shown().size(), 2u);
+}
+
+TEST_F(ZusammensetzenTest, ThePoolTakesEveryStepthLineAndKeepsASkippedVerb) {
+    std::string verbs;
+    for (int i = 1; i <= 24; ++i)
+        verbs += i == 12 ? "1k2o.ch3en\r\n" : i == 24 ? "1l2a.ss3en\r\n" : "1b2a-d3en\r\n";
+    random_.QueueDraw(2, 10); // every 12th line
+    OpenWith(verbs);
+    EXPECT_EQ(screen_->pool(), (std::vector<Text>{U"1k2o.ch3en", U"1l2a.ss3en"}));
+    random_.Clear();
+    Click(Find<QWidget>(screen_, "Bild4"));
+    EXPECT_EQ(screen_->pool().size(), 2u);
+    screen_->CloseExercise();
+    EXPECT_TRUE(screen_->pool().empty());
+}
+
+} // namespace
+} // namespace tamurik::testing
