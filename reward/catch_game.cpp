@@ -60,13 +60,13 @@ void CatchGame::ScatterLetters(RandomSource& random) {
         bool placed = false;
         for (int draw = 0; draw < kDrawsPerLetter && !placed; ++draw) {
             x = random.Draw(kLetterColumns);
-            y = random.Draw(kGridRows);
+            y = random.Draw(kFieldRows);
             placed = isFree(x, y, i);
         }
         // Walk on from the last drawn cell, row by row, to the next free one; the grid has far
         // more cells than a word has letters.
-        for (int step = 0; !placed && step < kLetterColumns * kGridRows; ++step) {
-            const int cell = (y * kLetterColumns + x + 1) % (kLetterColumns * kGridRows);
+        for (int step = 0; !placed && step < kLetterColumns * kFieldRows; ++step) {
+            const int cell = (y * kLetterColumns + x + 1) % (kLetterColumns * kFieldRows);
             x = cell % kLetterColumns;
             y = cell / kLetterColumns;
             placed = isFree(x, y, i);
@@ -82,13 +82,13 @@ void CatchGame::Move(CatcherMove move) {
         PosY = std::max(PosY - 1, 0);
         break;
     case CatcherMove::Down:
-        PosY = std::min(PosY + 1, kGridRows - 1);
+        PosY = std::min(PosY + 1, kFieldRows - 1);
         break;
     case CatcherMove::Left:
         PosX = std::max(PosX - 1, 0);
         break;
     case CatcherMove::Right:
-        PosX = std::min(PosX + 1, kGridColumns - 1);
+        PosX = std::min(PosX + 1, kFieldColumns - 1);
         break;
     }
 }

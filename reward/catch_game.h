@@ -11,8 +11,8 @@
 
 namespace tamurik {
 
-inline constexpr int kGridColumns = 18;
-inline constexpr int kGridRows = 11;
+inline constexpr int kFieldColumns = 18;
+inline constexpr int kFieldRows = 11;
 // Letters keep out of the last column.
 inline constexpr int kLetterColumns = 17;
 inline constexpr int kCellTwips = 400;

@@ -46,7 +46,7 @@ DevadodadScreen::DevadodadScreen(AppContext& context)
     setBackgroundColor(kScreenColor);
 
     field_ = new PictureSurface(this, QStringLiteral("Bild5"));
-    PlaceTwips(field_, kFieldLeft, kFieldTop, kGridColumns * kCellTwips, kGridRows * kCellTwips);
+    PlaceTwips(field_, kFieldLeft, kFieldTop, kFieldColumns * kCellTwips, kFieldRows * kCellTwips);
     field_->setBackground(kFieldColor);
     field_->setFocusPolicy(Qt::StrongFocus);
     field_->setAccessibleName(QStringLiteral("Spielfeld"));
@@ -180,12 +180,12 @@ void DevadodadScreen::showWordLabels() {
 
 void DevadodadScreen::clearField() {
     field_->Clear();
-    for (int column = 1; column < kGridColumns; ++column) {
-        field_->Line(column * kCellTwips, 0, column * kCellTwips, kGridRows * kCellTwips,
+    for (int column = 1; column < kFieldColumns; ++column) {
+        field_->Line(column * kCellTwips, 0, column * kCellTwips, kFieldRows * kCellTwips,
                      kGridColor);
     }
-    for (int row = 1; row < kGridRows; ++row) {
-        field_->Line(0, row * kCellTwips, kGridColumns * kCellTwips, row * kCellTwips, kGridColor);
+    for (int row = 1; row < kFieldRows; ++row) {
+        field_->Line(0, row * kCellTwips, kFieldColumns * kCellTwips, row * kCellTwips, kGridColor);
     }
 }
 

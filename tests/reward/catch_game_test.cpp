@@ -37,7 +37,7 @@ protected:
             EXPECT_GE(x, 0);
             EXPECT_LT(x, kLetterColumns);
             EXPECT_GE(y, 0);
-            EXPECT_LT(y, kGridRows);
+            EXPECT_LT(y, kFieldRows);
             EXPECT_FALSE(x == game_.PosX && y == game_.PosY) << "letter " << i << " on the catcher";
             EXPECT_TRUE(cells.insert({x, y}).second) << "letter " << i << " on another letter";
         }
@@ -52,13 +52,13 @@ TEST_F(CatchGameTest, ScatteringRedrawsACellThatIsTaken) {
     // The first draw hits the catcher (9, 6), the second letter's first draw hits the first
     // letter.
     random_.QueueDraw(9, kLetterColumns);
-    random_.QueueDraw(6, kGridRows);
+    random_.QueueDraw(6, kFieldRows);
     random_.QueueDraw(2, kLetterColumns);
-    random_.QueueDraw(3, kGridRows);
+    random_.QueueDraw(3, kFieldRows);
     random_.QueueDraw(2, kLetterColumns);
-    random_.QueueDraw(3, kGridRows);
+    random_.QueueDraw(3, kFieldRows);
     random_.QueueDraw(16, kLetterColumns);
-    random_.QueueDraw(10, kGridRows);
+    random_.QueueDraw(10, kFieldRows);
     game_.ScatterLetters(random_);
     EXPECT_EQ(Cell(1), std::make_pair(2, 3));
     EXPECT_EQ(Cell(2), std::make_pair(16, 10));
@@ -84,8 +84,8 @@ TEST_F(CatchGameTest, RealDrawsKeepOffTheCatcherAndEachOther) {
     StdRandom random(20261206);
     game_.Prepare(U"zusammenpuzzeln");
     for (int round = 0; round < 200; ++round) {
-        game_.PosX = round % kGridColumns;
-        game_.PosY = round % kGridRows;
+        game_.PosX = round % kFieldColumns;
+        game_.PosY = round % kFieldRows;
         game_.ScatterLetters(random);
         ExpectSpreadOut();
     }

@@ -75,10 +75,8 @@ TEST_F(ScreensTest, EveryExerciseOpensWithNameAndPointsAndReturns) {
         random_.QueueDraw(k, 9);
     // The puzzle needs three verbs that end differently.
     std::ofstream(folder_ / "ZAHLVERB.TXT", std::ios::binary | std::ios::app)
-        << "1w2i.ck3eln
-               1f2ei -
-               3ern ";
-               for (const ExerciseEntry& entry : kExercises) {
+        << "1w2i.ck3eln\r\n1f2ei-3ern\r\n";
+    for (const ExerciseEntry& entry : kExercises) {
         SCOPED_TRACE(entry.title);
         dialogs_.QueueInput(U"Mia <i>");
         Click(MenuIcon(4));
