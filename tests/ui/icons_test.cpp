@@ -31,9 +31,10 @@ const std::vector<QString> kParrots = {
     "galgenspiel",       "verbformen",        "verben_zusammenpuzzeln", "verben_zusammensetzen",
     "verben_schreiben"};
 
-const std::vector<QString> kOthers = {"beenden",        "benutzer",  "info",       "einstellungen",
-                                      "belohnung",      "anleitung", "verbenwahl", "schliessen",
-                                      "belohnung_info", "optionen"};
+const std::vector<QString> kOthers = {"beenden",        "benutzer",  "info",        "einstellungen",
+                                      "belohnung",      "anleitung", "verbenwahl",  "schliessen",
+                                      "belohnung_info", "optionen",  "ampel_gruen", "stopp",
+                                      "weiter",         "verbliste", "buchstaben"};
 
 std::vector<QString> allNames() {
     std::vector<QString> names = kParrots;
