@@ -70,7 +70,7 @@ struct WordSourceReport {
 // A candidate budget: a made-up word is almost always found within a few draws; a list of real
 // verbs that holds nearly every combination must not freeze the screen, so after this many
 // rejected candidates a listed verb is taken instead.
-inline constexpr int kMaxCandidates = 2000;
+inline constexpr int kMaxCandidates = 200;
 
 // The next word: a listed verb in two cases out of three, a made-up one otherwise. Both word
 // files are read afresh for every candidate, so an edit of a file takes effect at the next
