@@ -248,7 +248,8 @@ void QuatschverbenScreen::buildPanels() {
     verbList_->setFont(UiFont(12));
     PlaceTwips(verbList_, kPanelArea.x(), kPanelArea.y(), kPanelArea.width(), 2160);
     verbList_->hide();
-    connect(verbList_, &QListWidget::itemDoubleClicked, this, &QuatschverbenScreen::ShowVerbDetail);
+    // A double click, or Enter from the keyboard, opens the detail view.
+    connect(verbList_, &QListWidget::itemActivated, this, &QuatschverbenScreen::ShowVerbDetail);
 
     detailView_ = new QPlainTextEdit(this);
     detailView_->setObjectName(QStringLiteral("Text2"));

@@ -336,7 +336,7 @@ TEST_F(QuatschverbenTest, PanelsHoldTheClockAndGiveItBack) {
     EXPECT_TRUE(Items("Liste4").contains("säumen = warten, zögern"));
     EXPECT_EQ(list->currentItem()->text(), "baden");
     list->setCurrentRow(9);
-    emit list->itemDoubleClicked(list->currentItem());
+    QTest::keyClick(list, Qt::Key_Return);
     auto* detail = Find<QPlainTextEdit>(screen_, "Text2");
     EXPECT_TRUE(detail->isVisible());
     EXPECT_FALSE(list->isVisible());
