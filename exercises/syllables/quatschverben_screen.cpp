@@ -159,13 +159,18 @@ void QuatschverbenScreen::buildWordArea() {
         button->setColors(Qt::black, Qt::white);
         button->setFrameShape(QFrame::Box);
     }
+    // The child goes on typing after a separator button: the entry keeps the keyboard.
     connect(dotButton_, &ClickLabel::clicked, this, [this] {
-        if (isRunning())
+        if (isRunning()) {
             InsertAtCaret(U'.');
+            focusEntry();
+        }
     });
     connect(dashButton_, &ClickLabel::clicked, this, [this] {
-        if (isRunning())
+        if (isRunning()) {
             InsertAtCaret(U'-');
+            focusEntry();
+        }
     });
 
     auto* skip = MakeIcon(this, QStringLiteral("Bild2"), QStringLiteral(":/icons/weiter"),
@@ -246,6 +251,7 @@ void QuatschverbenScreen::buildRunControls() {
 void QuatschverbenScreen::buildPanels() {
     verbList_ = MakeList(this, QStringLiteral("Liste4"));
     verbList_->setFont(UiFont(12));
+    verbList_->setAccessibleName(QStringLiteral("Verbliste"));
     PlaceTwips(verbList_, kPanelArea.x(), kPanelArea.y(), kPanelArea.width(), 2160);
     verbList_->hide();
     // A double click, or Enter from the keyboard, opens the detail view.
@@ -263,6 +269,7 @@ void QuatschverbenScreen::buildPanels() {
     pal.setColor(QPalette::Base, kEntryColor);
     instructions_->setPalette(pal);
     instructions_->setFocusPolicy(Qt::NoFocus);
+    instructions_->setAccessibleName(QStringLiteral("Anleitung"));
     instructions_->setSelectionMode(QAbstractItemView::NoSelection);
     instructions_->resize(PxSize(kPanelArea.width(), kPanelArea.height()));
     placePanel(instructions_, false);
@@ -280,6 +287,7 @@ void QuatschverbenScreen::buildPanels() {
     header->setTextFormat(Qt::PlainText);
     bestList_ = MakeList(bestPanel_, QStringLiteral("Liste6"));
     bestList_->setFont(fixed);
+    bestList_->setAccessibleName(QStringLiteral("Bestenliste"));
     column->addWidget(header);
     column->addWidget(bestList_);
     bestPanel_->resize(PxSize(kPanelArea.width(), kPanelArea.height()));

@@ -440,6 +440,7 @@ TEST_F(QuatschverbenTest, LetterStripAndSeparatorButtonsTypeAtTheCaret) {
     Press("Label2");
     EXPECT_EQ(entry_->text(), "ba-en");
     EXPECT_EQ(entry_->cursorPosition(), 3);
+    EXPECT_EQ(screen_->focusWidget(), entry_) << "typing goes on in the entry";
     // "d" is letter 5: its cell runs from 1200 to 1500 twips.
     QTest::mousePress(strip, Qt::LeftButton, Qt::NoModifier, QPoint(Px(1210), Px(200)));
     EXPECT_EQ(entry_->text(), "ba-den");
