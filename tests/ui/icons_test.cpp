@@ -44,11 +44,15 @@ const std::vector<QString> kSettings = {"diskette", "muelleimer", "bestenliste",
 const std::vector<QString> kWordBuilding = {"neue_runde", "wegweiser",   "buch",
                                             "neues_verb", "ampel_gruen", "ampel_rot"};
 
+// Quatschverben's own tools.
+const std::vector<QString> kQuatsch = {"stopp", "weiter", "verbliste", "buchstaben"};
+
 std::vector<QString> allNames() {
     std::vector<QString> names = kParrots;
     names.insert(names.end(), kOthers.begin(), kOthers.end());
     names.insert(names.end(), kSettings.begin(), kSettings.end());
     names.insert(names.end(), kWordBuilding.begin(), kWordBuilding.end());
+    names.insert(names.end(), kQuatsch.begin(), kQuatsch.end());
     return names;
 }
 
