@@ -153,6 +153,18 @@ bool StartsWith(TextView text, TextView prefix) {
     return text.starts_with(prefix);
 }
 
+Text Spaced(TextView text, TextView drop) {
+    Text spaced;
+    spaced.reserve(text.size() * 2);
+    for (char32_t c : text) {
+        if (drop.find(c) != TextView::npos)
+            continue;
+        spaced += c;
+        spaced += U' ';
+    }
+    return spaced;
+}
+
 Text RemoveChars(TextView text, TextView chars) {
     Text result;
     result.reserve(text.size());

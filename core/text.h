@@ -39,6 +39,9 @@ bool Contains(TextView text, char32_t c);
 bool StartsWith(TextView text, TextView prefix);
 // Every character of `chars` removed from `text`.
 Text RemoveChars(TextView text, TextView chars);
+// Each character followed by one blank ("l ä u f s t "), the characters of `drop` left out:
+// how words are written letter by letter on the screens.
+Text Spaced(TextView text, TextView drop = {});
 // Blanks (only ' ') removed from both ends.
 Text TrimBlanks(TextView text);
 

@@ -75,7 +75,7 @@ std::optional<Text> MemoryGame::HintText() const {
             joined += U'+';
         joined += c.word;
     }
-    return SpacedLetters(joined, U"123456789 ");
+    return Spaced(joined, U"123456789 ");
 }
 
 Text MeaningLine(const std::vector<Text>& verbLines, TextView word) {

@@ -261,8 +261,8 @@ void ReimverbenFindenScreen::ShowHint() {
     if (sliding_ || targetRow_ == 0)
         return;
     const RhymePair& pair = pairs_[targetRow_ - 1];
-    dialogs().Message(SpacedLetters(pair.partner + U" + " + pair.first, U"123.-") + CR + CR,
-                      U"Reimpaar", DialogButtons::Ok, DialogIcon::None);
+    dialogs().Message(Spaced(pair.partner + U" + " + pair.first, U"123.-") + CR + CR, U"Reimpaar",
+                      DialogButtons::Ok, DialogIcon::None);
     if (state().Points > 0)
         --state().Points;
     ShowPoints();

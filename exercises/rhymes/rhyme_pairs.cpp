@@ -112,15 +112,4 @@ std::optional<std::vector<RhymePair>> DrawRhymeSet(const WorkDir& dir, const Rhy
     return std::nullopt;
 }
 
-Text SpacedLetters(TextView text, TextView drop) {
-    Text spaced;
-    for (char32_t c : text) {
-        if (drop.find(c) != TextView::npos)
-            continue;
-        spaced += c;
-        spaced += U' ';
-    }
-    return spaced;
-}
-
 } // namespace tamurik

@@ -61,8 +61,4 @@ std::optional<std::vector<RhymePair>> DrawRhymeSet(const WorkDir& dir, const Rhy
                                                    const std::function<Stammvokal()>& vowel,
                                                    const std::function<bool()>& cannotServe);
 
-// Each character not in `drop` followed by one blank: "1l2a-d3en" with "123.-" dropped gives
-// "l a d e n ".
-Text SpacedLetters(TextView text, TextView drop);
-
 } // namespace tamurik

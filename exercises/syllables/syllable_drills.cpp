@@ -135,15 +135,6 @@ Text FlashForm(TextView marked) {
 
 // ---- Alphabetical order --------------------------------------------------------------------
 
-Text Spaced(TextView word) {
-    Text spaced;
-    for (char32_t c : word) {
-        spaced += c;
-        spaced += U' ';
-    }
-    return spaced;
-}
-
 Text AbcQuestion(int place) {
     return U"Klicke das" + StrForm(place) + U". Wort nach dem ABC an.";
 }

@@ -67,8 +67,6 @@ Text FlashForm(TextView marked);
 
 // ---- Alphabetical order --------------------------------------------------------------------
 
-// The verb written letter by letter with a blank after every letter: "b a d e n ".
-Text Spaced(TextView word);
 // "Klicke das 3. Wort nach dem ABC an." for place 3.
 Text AbcQuestion(int place);
 

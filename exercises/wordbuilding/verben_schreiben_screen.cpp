@@ -305,7 +305,7 @@ void VerbenSchreibenScreen::CheckCopy() {
     const Text& word = state().CurrentWord;
     if (view() == WordView::HalbesWort && !typed.empty() && !word.empty())
         clearDisplay();
-    echo_->setPlainText(Echo(typed));
+    echo_->setPlainText(Spaced(typed));
     if (word.empty())
         return;
     switch (FrameFor(typed, word)) {

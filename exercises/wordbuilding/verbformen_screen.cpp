@@ -47,16 +47,6 @@ bool IsAskable(const Text& line) {
     return !IsSkippedVerb(verb) && Conjugate(verb).has_value();
 }
 
-// Each character followed by one blank: "l ä u f s t ".
-Text Spaced(TextView text) {
-    Text spaced;
-    for (const char32_t c : text) {
-        spaced.push_back(c);
-        spaced.push_back(U' ');
-    }
-    return spaced;
-}
-
 } // namespace
 
 VerbformenScreen::VerbformenScreen(AppContext& context) : ExerciseFrame(context, Frame()) {

@@ -91,15 +91,6 @@ std::vector<ViewPiece> ViewPieces(TextView marked, WordView view, int puzzleOrde
     return pieces;
 }
 
-Text Echo(TextView typed) {
-    Text echo;
-    for (char32_t c : typed) {
-        echo += c;
-        echo += U' ';
-    }
-    return echo;
-}
-
 CopyFrame FrameFor(TextView typed, TextView word) {
     if (!StartsWith(word, typed))
         return CopyFrame::Red;

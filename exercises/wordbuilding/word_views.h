@@ -32,9 +32,6 @@ struct ViewPiece {
 // What the word display shows for a marked word in a view; `puzzleOrder` is used by Puzzle.
 std::vector<ViewPiece> ViewPieces(TextView marked, WordView view, int puzzleOrder);
 
-// The typed text in the echo: each character followed by one blank.
-Text Echo(TextView typed);
-
 enum class CopyFrame { Unchanged, Green, Red };
 // The frame behind the echo: green while the typing is a beginning of the word (case counts),
 // red as soon as it is not; an empty typing leaves it as it was.

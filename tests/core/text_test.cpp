@@ -60,6 +60,13 @@ TEST(CaseTest, GermanLettersChangeCase) {
     EXPECT_EQ(ToUpper(U"1.2-3="), U"1.2-3=");
 }
 
+TEST(SpacedTest, EachLetterFollowedByOneBlankWithoutTheDroppedOnes) {
+    EXPECT_EQ(Spaced(U"läufst"), U"l ä u f s t ");
+    EXPECT_EQ(Spaced(U""), U"");
+    EXPECT_EQ(Spaced(U"1l2a-d3en", U"123.-"), U"l a d e n ");
+    EXPECT_EQ(Spaced(U"123", U"123"), U"");
+}
+
 TEST(TextLessTest, CaseIsIgnored) {
     EXPECT_TRUE(TextLess(U"apfel", U"Birne"));
     EXPECT_FALSE(TextLess(U"Birne", U"apfel"));

@@ -99,8 +99,8 @@ TEST_F(FindenScreenTest, HintShowsPartnerAndVerbForAPoint) {
     dialogs_.QueueAnswer(DialogAnswer::Ok);
     Click(Find<QWidget>(screen_, "Bild5"));
     const RhymePair& pair = screen_->pairs()[screen_->targetRow() - 1];
-    EXPECT_EQ(dialogs_.last().text, SpacedLetters(pair.partner, U"123.-") + U"  +   " +
-                                        SpacedLetters(pair.first, U"123.-") + U"\r\r");
+    EXPECT_EQ(dialogs_.last().text,
+              Spaced(pair.partner, U"123.-") + U"  +   " + Spaced(pair.first, U"123.-") + U"\r\r");
     EXPECT_EQ(dialogs_.last().title, U"Reimpaar");
     EXPECT_EQ(state_.Points, 0);
     dialogs_.QueueAnswer(DialogAnswer::Ok);

@@ -114,9 +114,7 @@ TEST(FlashReading, FlashFormSpacesEveryLetter) {
     EXPECT_EQ(FlashForm(U""), U"");
 }
 
-TEST(AbcOrder, SpacedWordsAndQuestion) {
-    EXPECT_EQ(Spaced(U"baden"), U"b a d e n ");
-    EXPECT_EQ(Spaced(U""), U"");
+TEST(AbcOrder, Question) {
     EXPECT_EQ(AbcQuestion(3), U"Klicke das 3. Wort nach dem ABC an.");
     EXPECT_EQ(AbcQuestion(10), U"Klicke das 10. Wort nach dem ABC an.");
 }
