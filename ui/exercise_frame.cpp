@@ -169,6 +169,11 @@ void ExerciseFrame::ShowPoints() {
     pointsLabel_->setText(QString::number(state().Points));
 }
 
+void ExerciseFrame::TakePoints(long long n) {
+    state().Points = std::max(0LL, state().Points - n);
+    ShowPoints();
+}
+
 void ExerciseFrame::CloseExercise() {
     EndWork();
     hide();

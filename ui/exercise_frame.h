@@ -80,6 +80,8 @@ public:
 
     // Shows Points in the points label.
     void ShowPoints();
+    // Takes n points away, never below 0, and shows them.
+    void TakePoints(long long n);
 
     // What a draw does when the selection yields nothing from `file` (a word file edited
     // down). A visible screen tells the child, checks "alle" in its option groups and answers

@@ -222,9 +222,7 @@ void ReimverbenFindenScreen::CheckAnswer() {
     slider_->setFocus();
     const int row = slider_->value();
     if (row != targetRow_) {
-        if (state().Points > 0)
-            --state().Points;
-        ShowPoints();
+        TakePoints(1);
         return;
     }
     ++state().Points;
@@ -263,9 +261,7 @@ void ReimverbenFindenScreen::ShowHint() {
     const RhymePair& pair = pairs_[targetRow_ - 1];
     dialogs().Message(Spaced(pair.partner + U" + " + pair.first, U"123.-") + CR + CR, U"Reimpaar",
                       DialogButtons::Ok, DialogIcon::None);
-    if (state().Points > 0)
-        --state().Points;
-    ShowPoints();
+    TakePoints(1);
     slider_->setFocus();
 }
 

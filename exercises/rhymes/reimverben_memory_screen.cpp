@@ -186,9 +186,7 @@ void MemoryScreen::ShowHint() {
     if (!hint)
         return;
     dialogs().Message(*hint + CR, kTitle, DialogButtons::Ok, DialogIcon::None);
-    if (state().Points > 0)
-        --state().Points;
-    ShowPoints();
+    TakePoints(1);
 }
 
 } // namespace tamurik

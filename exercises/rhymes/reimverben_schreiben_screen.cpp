@@ -166,9 +166,7 @@ void ReimverbenSchreibenScreen::CheckLetter() {
     if (t != Text(1, expected_[m])) {
         dialogs().Message(t + U" ist der falsche Buchstabe!" + CR, U"Fehler", DialogButtons::Ok,
                           DialogIcon::None);
-        if (state().Points > 0)
-            --state().Points;
-        ShowPoints();
+        TakePoints(1);
         input_->setFocus();
         return;
     }

@@ -160,9 +160,7 @@ void VerbbedeutungScreen::CheckMeaning(int field) {
         return;
     }
     // WrongMeaning
-    if (state().Points > 0)
-        --state().Points;
-    ShowPoints();
+    TakePoints(1);
     ShowMessage(Text(1, CR) + U"Leider falsch, überlege nochmal.");
 }
 
@@ -170,9 +168,7 @@ void VerbbedeutungScreen::ShowHint() {
     if (questions_.empty())
         return;
     ShowMessage(Text(1, CR) + MeaningAnswer(questions_.front()));
-    if (state().Points > 0)
-        --state().Points;
-    ShowPoints();
+    TakePoints(1);
 }
 
 void VerbbedeutungScreen::ShowMessage(const Text& text) {

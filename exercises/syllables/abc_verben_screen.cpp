@@ -134,9 +134,7 @@ void AbcVerbenScreen::AnswerPick(QListWidgetItem* item) {
     if (FromQ(item->text()) != state().CurrentWord) {
         dialogs().Message(Text(U"Leider falsch, überlege nochmal.") + CR, kTitle, DialogButtons::Ok,
                           DialogIcon::None);
-        if (state().Points > 0)
-            --state().Points;
-        ShowPoints();
+        TakePoints(1);
         return;
     }
     ++state().Points;

@@ -196,10 +196,8 @@ void SchnellLesenScreen::FlashWord() {
     }
     field_->SetDrawPos(0, centredTop());
     field_->PrintMarked(flashed, PartColors(state(), PaletteColor(kYellow)));
-    if (flashed_ && state().Points > 0) {
-        --state().Points;
-        ShowPoints();
-    }
+    if (flashed_)
+        TakePoints(1);
 }
 
 void SchnellLesenScreen::EndFlash() {

@@ -204,9 +204,7 @@ void VerbenTrennenScreen::CheckBoundary() {
         ShowNextVerb();
         return;
     }
-    if (state().Points > 0)
-        --state().Points;
-    ShowPoints();
+    TakePoints(1);
 }
 
 void VerbenTrennenScreen::ShowExplanation() {

@@ -433,9 +433,7 @@ void GalgenspielScreen::Lose() {
     solutionLabel_->setPlainText(state().CurrentWord);
     dialogs().Message(Text(U"Du hast leider verloren!") + CR, U"Galgenspiel", DialogButtons::Ok,
                       DialogIcon::None);
-    if (state().Points > 0)
-        state().Points -= 1;
-    ShowPoints();
+    TakePoints(1);
     ResetDrawing();
     moveBestList(false);
     workList_.clear();
@@ -448,9 +446,7 @@ void GalgenspielScreen::ShowHint() {
     dialogs().Message(U"Der erste Buchstaben ist ein:  " + Text(1, state().CurrentWord[0]) + CR +
                           CR,
                       U"T i p p :", DialogButtons::Ok, DialogIcon::None);
-    if (state().Points > 0)
-        state().Points -= 1;
-    ShowPoints();
+    TakePoints(1);
 }
 
 void GalgenspielScreen::CloseBestList() {

@@ -386,9 +386,7 @@ void VerbenSchreibenScreen::ShowExplanation() {
         LookUpExplanation(lines, markedWord_).value_or(U"Keine Erläuterung vorhanden!");
     dialogs().Message(explanation + CR + CR, state().CurrentWord, DialogButtons::Ok,
                       DialogIcon::None);
-    if (state().Points > 0)
-        --state().Points;
-    ShowPoints();
+    TakePoints(1);
     focusTyping();
 }
 

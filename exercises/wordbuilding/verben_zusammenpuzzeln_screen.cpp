@@ -178,10 +178,7 @@ void ZusammenpuzzelnScreen::DropPart(int field, int tile) {
     case PuzzleBoard::Outcome::Wrong:
         dialogs().Message(Text(U"Nicht gesucht, versuch ein anderes!") + CR, U"Verbteil",
                           DialogButtons::Ok, DialogIcon::None);
-        if (state().Points > 0) {
-            --state().Points;
-            ShowPoints();
-        }
+        TakePoints(1);
         return;
     case PuzzleBoard::Outcome::Placed:
     case PuzzleBoard::Outcome::Found:
@@ -207,8 +204,7 @@ void ZusammenpuzzelnScreen::DropPart(int field, int tile) {
 void ZusammenpuzzelnScreen::ShowSolution() {
     dialogs().Message(board_.SolutionText(), U"Verben zusammenbauen", DialogButtons::Ok,
                       DialogIcon::None);
-    state().Points = std::max(0LL, state().Points - 3);
-    ShowPoints();
+    TakePoints(3);
 }
 
 void ZusammenpuzzelnScreen::startDrag(int tile) {

@@ -187,10 +187,7 @@ void ZusammensetzenScreen::ClickLetter(double xTwips, double yTwips) {
     case LetterGrid::Outcome::Nothing:
         return;
     case LetterGrid::Outcome::Wrong:
-        if (state().Points > 0) {
-            --state().Points;
-            ShowPoints();
-        }
+        TakePoints(1);
         return;
     case LetterGrid::Outcome::Right:
     case LetterGrid::Outcome::Finished:

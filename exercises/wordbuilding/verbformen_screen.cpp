@@ -233,8 +233,7 @@ void VerbformenScreen::ShowSolution() {
         focusTextBox();
         return;
     }
-    state().Points = std::max(0LL, state().Points - kSolutionPrice);
-    ShowPoints();
+    TakePoints(kSolutionPrice);
     dialogs().Message(U"ich " + forms_[1] + U" - du " + forms_[2] + U" - er " + forms_[3] + CR,
                       forms_[0], DialogButtons::Ok, DialogIcon::None);
     focusTextBox();
