@@ -16,15 +16,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto settings = ParseSettings(SplitLines(DecodeFileText(bytes)));
     if (!settings)
         return 0;
-    const std::vector<Text> written = FormatSettings(*settings);
-    // Through the file encoding as the program writes it.
-    const auto again = ParseSettings(SplitLines(DecodeFileText(EncodeWindows1252([&] {
-        Text all;
-        for (const Text& line : written)
-            all += line + U"\r\n";
-        return all;
-    }()))));
+    // Written as the program writes it (a character Windows-1252 cannot hold becomes "?") and
+    // read again: a file the program wrote reads back as exactly what it holds.
+    Text all;
+    for (const Text& line : FormatSettings(*settings))
+        all += line + U"\r\n";
+    std::vector<Text> stored = SplitLines(DecodeFileText(EncodeWindows1252(all)));
+    while (!stored.empty() && stored.back().empty())
+        stored.pop_back();
+    const auto again = ParseSettings(stored);
     FUZZ_CHECK(again.has_value());
-    FUZZ_CHECK(FormatSettings(*again) == written);
+    FUZZ_CHECK(FormatSettings(*again) == stored);
     return 0;
 }

@@ -30,12 +30,7 @@ const QColor kGridColor(225, 225, 210);
 
 ClickLabel* MakeText(QWidget* parent, const QString& name, TextView text, QRect twips,
                      double points, bool bold = true) {
-    auto* label = new ClickLabel(parent, name);
-    label->setPlainText(text);
-    label->setFont(UiFont(points, bold));
-    label->setClickable(false);
-    PlaceTwips(label, twips.x(), twips.y(), twips.width(), twips.height());
-    return label;
+    return MakeTextLabel(parent, name, text, twips, points, bold);
 }
 
 } // namespace

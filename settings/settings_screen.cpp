@@ -92,12 +92,7 @@ QFont ListFont() {
 
 ClickLabel* MakeText(QWidget* parent, const QString& name, TextView text, QRect twips,
                      double points = 10, bool bold = false) {
-    auto* label = new ClickLabel(parent, name);
-    label->setPlainText(text);
-    label->setFont(UiFont(points, bold));
-    label->setClickable(false);
-    PlaceTwips(label, twips.x(), twips.y(), twips.width(), twips.height());
-    return label;
+    return MakeTextLabel(parent, name, text, twips, points, bold);
 }
 
 QScrollBar* MakeSlider(QWidget* parent, const QString& name, int minimum, int maximum,

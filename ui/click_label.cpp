@@ -175,4 +175,14 @@ void InstallAccessibility() {
     QAccessible::installFactory(ClickLabelFactory);
 }
 
+ClickLabel* MakeTextLabel(QWidget* parent, const QString& objectName, TextView text, QRect twips,
+                          double points, bool bold) {
+    auto* label = new ClickLabel(parent, objectName);
+    label->setPlainText(text);
+    label->setFont(UiFont(points, bold));
+    label->setClickable(false);
+    PlaceTwips(label, twips.x(), twips.y(), twips.width(), twips.height());
+    return label;
+}
+
 } // namespace tamurik

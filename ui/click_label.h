@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPointF>
+#include <QRect>
 
 namespace tamurik {
 
@@ -52,6 +53,11 @@ private:
     bool clickable_ = true;
     bool pressed_ = false;
 };
+
+// A label of plain text placed in twips, in the program's font of this point size; it takes
+// no clicks.
+ClickLabel* MakeTextLabel(QWidget* parent, const QString& objectName, TextView text, QRect twips,
+                          double points, bool bold);
 
 // Makes assistive technology see clickable labels as buttons with a press action.
 void InstallAccessibility();

@@ -175,6 +175,20 @@ TEST_F(SettingsFileTest, WrittenFileHasTheFourteenLinesAndReadsBack) {
     EXPECT_EQ(other.settings(), state_.settings());
 }
 
+// Found by fuzzing: a font name with a character Windows-1252 cannot hold (and a control
+// character) is stored with "?" for it; the stored file then reads back as it stands and is
+// written again unchanged.
+TEST_F(SettingsFileTest, FontNameOutsideWindows1252IsStoredWithAQuestionMark) {
+    state_.setSettings(Settings{5, 12, 8, 0, U"V\u06E4\fa", 32, 1008});
+    ASSERT_TRUE(WriteSettings(dir_, state_));
+    const std::string stored = temp_.Read(kSettingsFile);
+    MODUL1 other;
+    ASSERT_TRUE(ReadSettings(dir_, other));
+    EXPECT_EQ(other.FontName, U"V?\fa");
+    ASSERT_TRUE(WriteSettings(dir_, other));
+    EXPECT_EQ(temp_.Read(kSettingsFile), stored);
+}
+
 TEST_F(SettingsFileTest, DefaultsAreWrittenWithTheirLeadingBlank) {
     const std::vector<Text> lines = FormatSettings(Settings{});
     const std::vector<Text> expected = {
