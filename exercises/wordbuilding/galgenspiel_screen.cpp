@@ -320,7 +320,7 @@ bool GalgenspielScreen::eventFilter(QObject* watched, QEvent* event) {
 
 void GalgenspielScreen::fillBoard() {
     board_->clear();
-    for (const char32_t letter : kBoardLetters) {
+    for (const char32_t letter : kHangmanLetters) {
         auto* item = new QListWidgetItem(ToQ(Text{U' ', letter, U' '}), board_);
         item->setTextAlignment(Qt::AlignCenter);
         item->setData(Qt::UserRole, false);
@@ -390,7 +390,7 @@ void GalgenspielScreen::ChooseLetter(int index) {
     item->setBackground(marked ? QBrush(kMarkColor) : QBrush());
 
     const LetterOutcome outcome = tamurik::ChooseLetter(
-        state().CurrentWord, state().WorkText, kBoardLetters[static_cast<std::size_t>(index)]);
+        state().CurrentWord, state().WorkText, kHangmanLetters[static_cast<std::size_t>(index)]);
     if (outcome.inWord) {
         if (outcome.firstTime) {
             state().Points += 1;

@@ -8,7 +8,7 @@ namespace tamurik {
 
 // The letters of the board in the order they fill it, column by column in two rows: the upper
 // row reads a to o, the lower row p to z, then ä, ö, ü, ß.
-inline constexpr TextView kBoardLetters = U"apbqcrdsetfugvhwixjykzlämönüoß";
+inline constexpr TextView kHangmanLetters = U"apbqcrdsetfugvhwixjykzlämönüoß";
 inline constexpr int kBoardColumns = 15;
 inline constexpr int kBoardRows = 2;
 // The tenth wrong letter loses the game.

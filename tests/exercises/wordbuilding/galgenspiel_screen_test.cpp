@@ -67,7 +67,7 @@ TEST_F(GalgenspielTest, ADoubleLetterEarnsOnePointAndChoosingItAgainNothing) {
     EXPECT_EQ(Label("Bezeichnung7"), "1");
     Letter(U's'); // unmarked
     // Marked again, from the keyboard this time.
-    board_->setCurrentRow(static_cast<int>(kBoardLetters.find(U's')));
+    board_->setCurrentRow(static_cast<int>(kHangmanLetters.find(U's')));
     QTest::keyClick(board_, Qt::Key_Space);
     EXPECT_EQ(board_->currentItem()->data(Qt::UserRole).toBool(), true);
     EXPECT_EQ(state_.Points, 1);
