@@ -236,9 +236,11 @@ void GalgenspielScreen::buildBoard() {
     constexpr int boardWidth = 6600;
     constexpr int boardHeight = 900;
     PlaceTwips(board_, 720, 5280, boardWidth, boardHeight);
+    // The cells are one pixel smaller than an exact share: the list starts a new column only
+    // when a cell would reach past the last pixel, so an exact fit leaves one letter a column.
     const int frame = board_->frameWidth() * 2;
-    board_->setGridSize(
-        QSize((board_->width() - frame) / kBoardColumns, (board_->height() - frame) / kBoardRows));
+    board_->setGridSize(QSize((board_->width() - frame) / kBoardColumns - 1,
+                              (board_->height() - frame) / kBoardRows - 1));
     QPalette pal = board_->palette();
     pal.setColor(QPalette::Base, kBoardColor);
     board_->setPalette(pal);

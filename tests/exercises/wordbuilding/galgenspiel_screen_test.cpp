@@ -56,6 +56,22 @@ const char* const kGallows[] = {"Figur2", "Figur3", "Linie6", "Linie1", "Bild2",
                                 "Figur5", "Linie2", "Linie3", "Linie4", "Linie5"};
 const char* const kFreed[] = {"Bild1", "Figur7", "Linie7", "Linie8", "Linie9", "Linie10"};
 
+TEST_F(GalgenspielTest, TheLetterBoardShowsAllThirtyLettersInTwoRows) {
+    OpenWith("1l2as.s3en\r\n");
+    ASSERT_EQ(board_->count(), 30);
+    for (int i = 0; i < board_->count(); ++i)
+        EXPECT_TRUE(board_->viewport()->rect().contains(board_->visualItemRect(board_->item(i))))
+            << "letter " << i << " is out of sight";
+    // a over p, b right of a: the alphabet reads along the first row, then the second.
+    const QRect a = board_->visualItemRect(board_->item(0));
+    const QRect p = board_->visualItemRect(board_->item(1));
+    const QRect b = board_->visualItemRect(board_->item(2));
+    EXPECT_EQ(p.left(), a.left());
+    EXPECT_GT(p.top(), a.top());
+    EXPECT_EQ(b.top(), a.top());
+    EXPECT_GT(b.left(), a.left());
+}
+
 TEST_F(GalgenspielTest, ADoubleLetterEarnsOnePointAndChoosingItAgainNothing) {
     OpenWith("1l2as.s3en = jemanden etwas tun lassen\r\n");
     EXPECT_EQ(Label("Bezeichnung1"), " . _ . . _ .");
