@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Runs the libFuzzer targets of fuzz/ under AddressSanitizer and UndefinedBehaviorSanitizer.
 #
-#   tools/fuzz.sh [--time SECONDS | --runs N] [TARGET...]
+#   tools/fuzz.sh [--time SECONDS] [--runs N] [TARGET...]
 #
-# Each target runs for the given time (default 20 s) or number of executions, on a working
+# Each target runs for the given time (default 20 s) or number of executions, whichever comes
+# first when both are given, on a working
 # corpus in build-fuzz/corpus/TARGET seeded from fuzz/corpus/TARGET (kept inputs and earlier
 # findings), the shipped files and the test fixtures. An input that breaks a target is saved as
 # build-fuzz/findings/TARGET-*; the script then ends with status 1. At the end a table gives
@@ -12,15 +13,16 @@ TAMURIK_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # shellcheck source=tools/common.sh
 . "$TAMURIK_ROOT/tools/common.sh"
 
-limit=(-max_total_time=20)
+limit=()
 targets=()
 while [ $# -gt 0 ]; do
     case "$1" in
-    --time) limit=(-max_total_time="$2"); shift 2 ;;
-    --runs) limit=(-runs="$2"); shift 2 ;;
+    --time) limit+=(-max_total_time="$2"); shift 2 ;;
+    --runs) limit+=(-runs="$2"); shift 2 ;;
     *) targets+=("$1"); shift ;;
     esac
 done
+[ "${#limit[@]}" -gt 0 ] || limit=(-max_total_time=20)
 if [ "${#targets[@]}" -eq 0 ]; then
     for source in "$TAMURIK_ROOT"/fuzz/*_fuzz.cpp; do
         targets+=("$(basename "$source" .cpp)")
