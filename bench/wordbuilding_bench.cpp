@@ -42,7 +42,7 @@ void BM_GuessAWholeWord(benchmark::State& state) {
     const Text word = U"schmollen";
     for (auto _ : state) {
         Text mask = BuildMask(word);
-        for (const char32_t letter : kBoardLetters)
+        for (const char32_t letter : kHangmanLetters)
             benchmark::DoNotOptimize(ChooseLetter(word, mask, letter));
     }
 }
