@@ -1,6 +1,7 @@
 // Markup in a user name, an explanation or a best list is shown as those characters on every
 // screen: in labels, in list lines, in message boxes and in the best lists.
 
+#include "core/settings_file.h"
 #include "exercises/syllables/verben_trennen_screen.h"
 #include "exercises/wordbuilding/verben_schreiben_screen.h"
 #include "exercises/wordbuilding/verben_zusammensetzen_screen.h"
@@ -152,6 +153,23 @@ TEST_F(MarkupTest, BestListsShowTheNamesAsCharacters) {
         << lines.join(QLatin1Char('|')).toStdString();
     ExpectPlainAndWhole(&writing);
     ExpectBoxesKeepTheCharacters();
+}
+
+// The settings file is data too: a font name with markup is a name like any other.
+class MarkupSettingsTest : public AppTest {};
+
+TEST_F(MarkupSettingsTest, FontNameFromTheSettingsFileIsShownAsCharacters) {
+    Settings saved;
+    saved.FontName = U"<b>Fett</b>";
+    ASSERT_TRUE(dir_->WriteLines(kSettingsFile, FormatSettings(saved)));
+    Start();
+    EXPECT_EQ(state_.FontName, U"<b>Fett</b>");
+    navigator_->Open(ScreenId::Settings);
+    Screen& settings = navigator_->screen(ScreenId::Settings);
+    auto* font = Find<QLabel>(&settings, "Bezeichnung5");
+    ASSERT_NE(font, nullptr);
+    EXPECT_TRUE(font->text().contains("<b>Fett</b>")) << font->text().toStdString();
+    ExpectPlainAndWhole(&settings);
 }
 
 } // namespace

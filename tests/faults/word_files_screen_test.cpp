@@ -49,7 +49,12 @@ const std::vector<ScreenCase>& Screens() {
          ScreenId::Quatschverben,
          {"VERBEN.TXT", "ZAHLVERB.TXT"},
          [](Screen& s) { As<QuatschverbenScreen>(s).StartRun(); },
-         [](Screen& s) { As<QuatschverbenScreen>(s).SkipWord(); },
+         [](Screen& s) {
+             auto& screen = As<QuatschverbenScreen>(s);
+             screen.SkipWord();
+             // The verb list beside the run is read afresh too.
+             screen.ToggleVerbList();
+         },
          [](Screen& s, const MODUL1&) {
              return std::vector<Text>{As<QuatschverbenScreen>(s).currentWord().Plain};
          }},
