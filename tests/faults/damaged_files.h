@@ -11,10 +11,13 @@
 
 namespace tamurik::testing {
 
-enum class Fault { Deleted, Emptied, Binary, OneHugeLine, ByteOrderMark, LfLineEnds };
+// Utf16: saved by an editor as "Unicode" (UTF-16 with its byte-order mark), which the program
+// does not read; it must say so rather than show letters with zero bytes between them.
+enum class Fault { Deleted, Emptied, Binary, OneHugeLine, ByteOrderMark, LfLineEnds, Utf16 };
 
 inline constexpr Fault kAllFaults[] = {Fault::Deleted,     Fault::Emptied,       Fault::Binary,
-                                       Fault::OneHugeLine, Fault::ByteOrderMark, Fault::LfLineEnds};
+                                       Fault::OneHugeLine, Fault::ByteOrderMark, Fault::LfLineEnds,
+                                       Fault::Utf16};
 
 inline const char* FaultName(Fault fault) {
     switch (fault) {
@@ -30,6 +33,8 @@ inline const char* FaultName(Fault fault) {
         return "ByteOrderMark";
     case Fault::LfLineEnds:
         return "LfLineEnds";
+    case Fault::Utf16:
+        return "Utf16";
     }
     return "?";
 }
@@ -81,6 +86,15 @@ inline void Damage(const std::filesystem::path& folder, const std::string& name,
             if (c != '\r')
                 lf.push_back(c);
         WriteFile(folder, name, lf);
+        break;
+    }
+    case Fault::Utf16: {
+        std::string utf16 = "\xFF\xFE";
+        for (char32_t c : FromUtf8(good)) {
+            utf16.push_back(static_cast<char>(c & 0xFF));
+            utf16.push_back(static_cast<char>((c >> 8) & 0xFF));
+        }
+        WriteFile(folder, name, utf16);
         break;
     }
     }
