@@ -6,12 +6,15 @@
 
 namespace tamurik {
 
+bool IsDamageChar(char32_t c) {
+    return c != U'\t' && IsControlChar(c);
+}
+
 bool IsWordLine(TextView line) {
     if (line.size() > kMaxWordLineLength || TrimBlanks(line).empty()) {
         return false;
     }
-    return std::none_of(line.begin(), line.end(),
-                        [](char32_t c) { return c != U'\t' && IsControlChar(c); });
+    return std::none_of(line.begin(), line.end(), IsDamageChar);
 }
 
 std::optional<std::vector<Text>> ReadWordLines(const WorkDir& dir, const std::string& file) {

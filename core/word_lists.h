@@ -25,6 +25,9 @@ struct Selection {
 // keep the child waiting for a word no one can read.
 inline constexpr std::size_t kMaxWordLineLength = 1000;
 
+// A character that no line of a word file holds unless the file is damaged or binary: a control
+// character other than the tab (an editor's blank).
+bool IsDamageChar(char32_t c);
 // Whether a line of a word file can hold a word: not blank, not longer than
 // kMaxWordLineLength, and without control characters (a tab aside), which only a damaged or
 // binary file brings.
