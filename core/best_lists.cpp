@@ -8,13 +8,19 @@ namespace {
 
 const Text kGap = U"   ";
 
-// The records of the lines of a file, each line without its marker. Empty lines (a stray line
-// end at the bottom of a file) are no records.
+// Whether a line of a best-list file holds a record. Empty lines (a stray line end at the
+// bottom of a file) do not, nor do lines with control characters: every record the program
+// writes has them replaced, so such a line is damage or binary rubbish, not a result.
+bool IsRecordLine(TextView line) {
+    return !line.empty() && std::none_of(line.begin(), line.end(), IsControlChar);
+}
+
+// The records of the lines of a file, each line without its marker.
 std::vector<Text> RecordsOf(const std::vector<Text>& lines) {
     std::vector<Text> records;
     records.reserve(lines.size());
     for (const Text& line : lines) {
-        if (!line.empty()) {
+        if (IsRecordLine(line)) {
             records.push_back(line.substr(1));
         }
     }
@@ -75,7 +81,7 @@ Text NumberColumn(long long value, int n, bool withSign) {
 Text RecordUserName(TextView name) {
     Text result(name);
     for (char32_t& c : result) {
-        if (c < 0x20 || c == 0x7F || (c >= 0x80 && c <= 0x9F)) {
+        if (IsControlChar(c)) {
             c = U' ';
         }
     }
@@ -149,7 +155,7 @@ std::vector<Text> ShowList(const WorkDir& dir, const std::string& file) {
     }
     std::vector<Text> lines;
     for (const Text& line : *read) {
-        if (!line.empty()) {
+        if (IsRecordLine(line)) {
             lines.push_back(line);
         }
     }

@@ -176,6 +176,10 @@ Text RemoveChars(TextView text, TextView chars) {
     return result;
 }
 
+bool IsControlChar(char32_t c) {
+    return c < 0x20 || c == 0x7F || (c >= 0x80 && c <= 0x9F);
+}
+
 Text TrimBlanks(TextView text) {
     const auto first = text.find_first_not_of(U' ');
     if (first == TextView::npos) {

@@ -44,6 +44,9 @@ Text RemoveChars(TextView text, TextView chars);
 Text Spaced(TextView text, TextView drop = {});
 // Blanks (only ' ') removed from both ends.
 Text TrimBlanks(TextView text);
+// A control character (C0, DEL or C1): never part of a word, a name or a record; in a file it
+// comes only from damage or binary content.
+bool IsControlChar(char32_t c);
 
 // UTF-8 conversion for the toolkit boundary and for tests; invalid bytes become U+FFFD.
 Text FromUtf8(std::string_view utf8);

@@ -2,7 +2,28 @@
 
 #include "startup.h"
 
+#include <algorithm>
+
 namespace tamurik {
+
+bool IsDamageChar(char32_t c) {
+    return c != U'\t' && IsControlChar(c);
+}
+
+bool IsWordLine(TextView line) {
+    if (line.size() > kMaxWordLineLength || TrimBlanks(line).empty()) {
+        return false;
+    }
+    return std::none_of(line.begin(), line.end(), IsDamageChar);
+}
+
+std::optional<std::vector<Text>> ReadWordLines(const WorkDir& dir, const std::string& file) {
+    std::optional<std::vector<Text>> lines = dir.ReadLines(file);
+    if (lines) {
+        std::erase_if(*lines, [](const Text& line) { return !IsWordLine(line); });
+    }
+    return lines;
+}
 
 std::optional<Text> ReadVerbLine(const WorkDir& dir, int n) {
     std::optional<std::vector<Text>> lines = dir.ReadLines(kVerbFile);
@@ -68,16 +89,12 @@ Text Explanation(TextView line) {
 
 std::optional<std::vector<Text>> MatchingLines(const WorkDir& dir, const std::string& file,
                                                const Selection& selection) {
-    std::optional<std::vector<Text>> lines = dir.ReadLines(file);
+    std::optional<std::vector<Text>> lines = ReadWordLines(dir, file);
     if (!lines) {
         return std::nullopt;
     }
     std::vector<Text> matching;
     for (Text& line : *lines) {
-        // A blank line (often the last one of an edited file) holds no verb to show.
-        if (TrimBlanks(line).empty()) {
-            continue;
-        }
         if (MatchesSelection(line, selection)) {
             matching.push_back(std::move(line));
         }

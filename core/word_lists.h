@@ -20,6 +20,22 @@ struct Selection {
     Stammvokal stammvokal = Stammvokal::Alle;
 };
 
+// The longest line a word file may hold: a verb with its marks and an explanation of a few
+// sentences. A longer line is damage (a binary file, a paste gone wrong); drawing it would
+// keep the child waiting for a word no one can read.
+inline constexpr std::size_t kMaxWordLineLength = 1000;
+
+// A character that no line of a word file holds unless the file is damaged or binary: a control
+// character other than the tab (an editor's blank).
+bool IsDamageChar(char32_t c);
+// Whether a line of a word file can hold a word: not blank, not longer than
+// kMaxWordLineLength, and without control characters (a tab aside), which only a damaged or
+// binary file brings.
+bool IsWordLine(TextView line);
+// The lines of a word file that can hold a word, in file order; no value when the file cannot
+// be read. Every draw of a word reads the file through this.
+std::optional<std::vector<Text>> ReadWordLines(const WorkDir& dir, const std::string& file);
+
 // Line n (from 1) of ZAHLVERB.TXT; no value when the file or the line is missing.
 std::optional<Text> ReadVerbLine(const WorkDir& dir, int n);
 // Int(r × verbCount) + 1.

@@ -2,6 +2,7 @@
 
 #include "core/best_lists.h"
 #include "core/startup.h"
+#include "core/word_lists.h"
 #include "ui/click_label.h"
 #include "ui/geometry.h"
 #include "ui/picture_surface.h"
@@ -137,7 +138,7 @@ DevadodadScreen::DevadodadScreen(AppContext& context)
 void DevadodadScreen::PrepareWord() {
     // Any verb of the list will do; the reward game has no selection.
     std::optional<Text> line;
-    const std::optional<std::vector<Text>> lines = context().dir.ReadLines(kVerbFile);
+    const std::optional<std::vector<Text>> lines = ReadWordLines(context().dir, kVerbFile);
     if (lines && !lines->empty()) {
         const int n = static_cast<int>(lines->size());
         line = (*lines)[static_cast<std::size_t>(context().random.Draw(n))];

@@ -1,6 +1,7 @@
 #include "word_list_check.h"
 
 #include "core/encoding.h"
+#include "core/word_lists.h"
 #include "core/work_dir.h"
 
 #include <algorithm>
@@ -37,7 +38,7 @@ bool IsMark(char32_t c) {
 // Characters no text editor puts into a word list on purpose: C0 controls other than the tab,
 // DEL, and the C1 range, where the bytes Windows-1252 leaves undefined end up.
 bool IsControl(char32_t c) {
-    return (c < 0x20 && c != U'\t') || (c >= 0x7F && c <= 0x9F);
+    return IsDamageChar(c);
 }
 
 bool IsOneOf(TextView text, const auto& choices) {
@@ -218,6 +219,11 @@ SplitLine CheckLine(TextView line, WordListKind kind) {
     if (line.empty() || TrimBlanks(line).empty()) {
         messages.push_back(line.empty() ? U"leere Zeile" : U"Die Zeile enthält nur Leerzeichen");
         return result;
+    }
+    if (line.size() > kMaxWordLineLength) {
+        messages.push_back(U"Die Zeile ist länger als " +
+                           Decimal(static_cast<long long>(kMaxWordLineLength)) +
+                           U" Zeichen; das Programm lässt sie aus");
     }
 
     TextView word = line;

@@ -54,8 +54,12 @@ std::optional<std::vector<RhymePair>> DrawOnce(std::vector<const RhymePair*>& ca
 
 std::vector<RhymePair> RhymePairsOf(const std::vector<Text>& lines) {
     std::vector<RhymePair> pairs;
-    for (std::size_t i = 0; i + 1 < lines.size(); i += 2)
-        pairs.push_back({lines[i], lines[i + 1]});
+    for (std::size_t i = 0; i + 1 < lines.size(); i += 2) {
+        // A pair with a damaged line (control characters, nothing but blanks) has no two
+        // verbs to show; the pairs after it keep their lines.
+        if (IsWordLine(lines[i]) && IsWordLine(lines[i + 1]))
+            pairs.push_back({lines[i], lines[i + 1]});
+    }
     return pairs;
 }
 

@@ -36,7 +36,8 @@ inline constexpr RhymeDrawRules kMemoryDraw{true, true};
 inline constexpr RhymeDrawRules kFindenDraw{true, false};
 inline constexpr RhymeDrawRules kSchreibenDraw{false, false};
 
-// The pairs of the list in file order; a last line without a partner is left out.
+// The pairs of the list in file order; a last line without a partner is left out, and so is a
+// pair with a line that holds no word.
 std::vector<RhymePair> RhymePairsOf(const std::vector<Text>& lines);
 
 // The rhyme part of a marked verb: from its first "2" to the end, marks included; empty when

@@ -654,7 +654,7 @@ void QuatschverbenScreen::ToggleVerbList() {
     PauseForPanel();
     Say(kLightBlue, kVerbListHint);
     std::vector<Text> lines;
-    for (const Text& line : context().dir.ReadLines(kVerbFile).value_or(std::vector<Text>{})) {
+    for (const Text& line : ReadWordLines(context().dir, kVerbFile).value_or(std::vector<Text>{})) {
         Text shown = RemoveChars(line, U"123.-");
         if (!shown.empty())
             lines.push_back(std::move(shown));

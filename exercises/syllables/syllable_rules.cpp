@@ -175,7 +175,7 @@ std::optional<QuatschWord> NextWord(const SyllableTables& tables, const WorkDir&
 }
 
 std::optional<QuatschWord> PickListedVerb(const WorkDir& dir, RandomSource& random, int verbCount) {
-    const std::optional<std::vector<Text>> lines = dir.ReadLines(kVerbFile);
+    const std::optional<std::vector<Text>> lines = ReadWordLines(dir, kVerbFile);
     if (!lines)
         return std::nullopt;
     // The lines counted at start; fewer when the file has been shortened since.

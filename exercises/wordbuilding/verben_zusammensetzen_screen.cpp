@@ -118,7 +118,7 @@ void ZusammensetzenScreen::fillPool() {
     const int step = context().random.Draw(10) + 10;
     const Selection chosen = selection();
     const std::vector<Text> lines =
-        context().dir.ReadLines(kVerbFile).value_or(std::vector<Text>{});
+        ReadWordLines(context().dir, kVerbFile).value_or(std::vector<Text>{});
     for (Text& line : EveryNthLine(lines, step))
         if (MatchesSelection(line, chosen) && usable(line))
             pool_.push_back(std::move(line));

@@ -207,6 +207,20 @@ TEST_F(BestListTest, DamagedFilesAreReadWithoutHarm) {
     EXPECT_EQ(LoadSorted(dir_, kBestText), std::vector<Text>{U""});
 }
 
+TEST_F(BestListTest, LinesWithControlCharactersAreNoRecords) {
+    // Records between rubbish: a C0 control, DEL and a C1 byte (0x81 in Windows-1252).
+    temp_.Write(kBestFang, ">   6     12   Mia\r\n>\x01\x02 3\r\n<  1\x7f\r\n\x81\xff\r\n"
+                           "<   3      4   Tom\r\n");
+    const std::vector<Text> expected{U"   3      4   Tom", U"   6     12   Mia"};
+    EXPECT_EQ(LoadSorted(dir_, kBestFang), expected);
+    temp_.Write(kBestVerb, ">  5      12   05.12.2026   Lea\r\n>  5\x05     3\r\n");
+    EXPECT_EQ(LoadForTime(dir_, 5), (std::vector<Text>{U"  5      12   05.12.2026   Lea"}));
+    // The settings screen shows the records only and keeps only them.
+    EXPECT_EQ(ShowList(dir_, kBestFang),
+              (std::vector<Text>{U"   3      4   Tom", U"   6     12   Mia"}));
+    EXPECT_EQ(temp_.Read(kBestFang), "<   3      4   Tom\r\n<   6     12   Mia\r\n");
+}
+
 // A full disk: every operation that writes reports failure, and the files keep every byte.
 TEST(FullDiskTest, BestListsAndSettingsKeepTheirContent) {
     TempDir temp;

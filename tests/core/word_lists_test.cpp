@@ -148,6 +148,19 @@ TEST_F(WordFileTest, MatchingLinesKeepsFileOrderAndSkipsEmptyLines) {
     EXPECT_EQ(*rareShort, (std::vector<Text>{kRareLong, kRareShort}));
 }
 
+TEST_F(WordFileTest, DamagedLinesHoldNoWord) {
+    const std::string longest = "1b2a-d3en = " + std::string(kMaxWordLineLength - 12, 'x');
+    temp_.Write(kVerbFile, "1la.u2f3en\r\n1\x01\x02-3en\r\n1b\x81.3en\r\n\x7f\r\n   \r\n"
+                           "1le-2b3en\t= lieben\r\n" +
+                               longest + "\r\n" + longest + "x\r\n");
+    const auto lines = ReadWordLines(dir_, kVerbFile);
+    ASSERT_TRUE(lines.has_value());
+    // A tab is an editor's blank; the line at the length limit still counts.
+    EXPECT_EQ(*lines, (std::vector<Text>{kShortCommon, U"1le-2b3en\t= lieben", FromUtf8(longest)}));
+    EXPECT_EQ(MatchingLines(dir_, kVerbFile, Selection{}), lines);
+    EXPECT_FALSE(ReadWordLines(WorkDir(temp_.path() / "gone"), kVerbFile).has_value());
+}
+
 TEST_F(WordFileTest, DrawMatchingLineDrawsAmongThePassingLines) {
     ScriptedRandom random;
     random.QueueDraw(1, 2);

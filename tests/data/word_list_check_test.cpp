@@ -122,6 +122,10 @@ TEST(WordListCheckTest, Explanations) {
     ExpectVerbFault(U"1b2a-d3en = sich waschen.", U"enthält „.“");
     ExpectVerbFault(U"1b2a-d3en = Bade-wanne", U"enthält „-“");
     ExpectVerbFault(U" = sich waschen", U"fehlt das Wort");
+    // The program leaves out a line this long; the longest it reads passes.
+    const Text longest = U"1b2a-d3en = " + Text(kMaxWordLineLength - 12, U'x');
+    EXPECT_TRUE(CheckWordList({longest}, WordListKind::Verbs).empty());
+    ExpectVerbFault(longest + U"x", U"länger als 1000 Zeichen");
 }
 
 TEST(WordListCheckTest, DuplicateNamesTheFirstLine) {
