@@ -198,6 +198,19 @@ void TypeNextLetter(benchmark::State& st, QLineEdit* field, const Text& expected
     Settle();
 }
 
+// Types all of the word but its last letter, outside the measured time, then the last letter:
+// the step that scores the word and shows the next one.
+void TypeLastLetter(benchmark::State& st, QLineEdit* field, const Text& expected) {
+    st.PauseTiming();
+    field->clear();
+    for (std::size_t k = 0; k + 1 < expected.size(); ++k)
+        TypeChar(field, expected[k]);
+    Settle();
+    st.ResumeTiming();
+    TypeChar(field, expected.empty() ? U'a' : expected.back());
+    Settle();
+}
+
 // One screen's benchmarks: how it is opened, and its most frequent handler. Prepare runs
 // once after opening, outside the measured time; Step is one handler call.
 struct ScreenCase {
@@ -414,6 +427,82 @@ std::vector<ScreenCase> Cases() {
              }
              TypeNextLetter(st, v.typing(), p.state().CurrentWord);
          }},
+        {"VerbenSchreibenWordDone", ScreenId::VerbenSchreiben,
+         "last letter of a word, the next one drawn",
+         [](Program&, Screen& s) { dynamic_cast<VerbenSchreibenScreen&>(s).StartRun(); },
+         [](St& st, Program& p, Screen& s, long long) {
+             auto& v = dynamic_cast<VerbenSchreibenScreen&>(s);
+             if (!v.isRunning()) {
+                 st.PauseTiming();
+                 if (v.isBestListOpen())
+                     v.CloseBestList();
+                 v.StartRun();
+                 st.ResumeTiming();
+             }
+             TypeLastLetter(st, v.typing(), p.state().CurrentWord);
+         },
+         false},
+        {"VerbformenVerbDone", ScreenId::Verbformen, "last letter of the third form, next verb",
+         nullptr,
+         [](St& st, Program& p, Screen& s, long long) {
+             auto& v = dynamic_cast<VerbformenScreen&>(s);
+             st.PauseTiming();
+             for (int guard = 0; guard < 3 && v.currentRow() >= 1 && v.currentRow() < 3 &&
+                                 !p.state().CurrentWord.empty();
+                  ++guard) {
+                 const Text form = p.state().CurrentWord;
+                 v.textBox()->clear();
+                 for (char32_t c : form)
+                     TypeChar(v.textBox(), c);
+             }
+             st.ResumeTiming();
+             TypeLastLetter(st, v.textBox(), p.state().CurrentWord);
+         },
+         false},
+        {"ReimverbenSchreibenWordDone", ScreenId::ReimverbenSchreiben,
+         "last letter of a word, the next pair shown", nullptr,
+         [](St& st, Program&, Screen& s, long long) {
+             auto& r = dynamic_cast<ReimverbenSchreibenScreen&>(s);
+             auto* input = r.findChild<QLineEdit*>(QStringLiteral("Text1"));
+             st.PauseTiming();
+             if (r.pairsLeft() == 0 || r.expectedWord().empty()) {
+                 r.DrawRhymePairs();
+                 r.ShowNextPair();
+             }
+             const Text word = r.expectedWord();
+             for (std::size_t k = r.typed().size(); r.expectedWord() == word && k + 1 < word.size();
+                  ++k)
+                 input->setText(ToQ(Text(1, word[k])));
+             Settle();
+             st.ResumeTiming();
+             input->setText(ToQ(Text(1, word.empty() ? U'a' : word.back())));
+             Settle();
+         },
+         false},
+        {"GalgenspielWordDone", ScreenId::Galgenspiel,
+         "last letter of a word: result into the best list", nullptr,
+         [](St& st, Program& p, Screen& s, long long) {
+             auto& g = dynamic_cast<GalgenspielScreen&>(s);
+             st.PauseTiming();
+             if (g.isBestListOpen())
+                 g.CloseBestList();
+             // The word's letters in the order of the board; all but the last are chosen now.
+             auto* board = g.findChild<QListWidget*>(QStringLiteral("Liste1"));
+             const Text word = ToLower(p.state().CurrentWord);
+             std::vector<int> needed;
+             for (int k = 0; k < board->count(); ++k) {
+                 const Text letter = FromQ(board->item(k)->text().trimmed());
+                 if (letter.size() == 1 && Contains(word, letter.front()))
+                     needed.push_back(k);
+             }
+             for (std::size_t k = 0; k + 1 < needed.size(); ++k)
+                 g.ChooseLetter(needed[k]);
+             Settle();
+             st.ResumeTiming();
+             g.ChooseLetter(needed.empty() ? 0 : needed.back());
+             Settle();
+         },
+         false},
         {"Settings", ScreenId::Settings, "colour field clicked", nullptr,
          [](St&, Program&, Screen& s, long long i) {
              auto& e = dynamic_cast<SettingsScreen&>(s);
@@ -527,6 +616,7 @@ void Handler(benchmark::State& st, const ScreenCase& c, int times) {
     // What the steps did, to tell a handler at work from one that ignored them.
     st.counters["boxes"] = static_cast<double>(p.dialogs().shown - boxesBefore);
     st.counters["points"] = static_cast<double>(p.state().Points - pointsBefore);
+    st.SetLabel(c.handler);
     CloseToMenu(p, c);
     p.navigator().ShowMenu();
     Settle();
@@ -541,6 +631,19 @@ void ReadManualOnly(benchmark::State& st) {
         if (!ReadRtf(bytes, document))
             st.SkipWithError("the manual was not read");
         benchmark::DoNotOptimize(document.characterCount());
+    }
+}
+
+// The same, and the document laid out at the viewer's width: the rest of the activation is
+// painting.
+void ReadAndLayOutManual(benchmark::State& st) {
+    const std::string bytes = ReadShipped("TAMURIK.RTF");
+    QTextDocument document;
+    document.setTextWidth(Px(8640));
+    for (auto _ : st) {
+        if (!ReadRtf(bytes, document))
+            st.SkipWithError("the manual was not read");
+        benchmark::DoNotOptimize(document.size());
     }
 }
 
@@ -575,6 +678,8 @@ int main(int argc, char** argv) {
         }
     }
     benchmark::RegisterBenchmark("ReadOnly/Manual/shipped", ReadManualOnly)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("ReadAndLayOut/Manual/shipped", ReadAndLayOutManual)
         ->Unit(benchmark::kMillisecond);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
