@@ -11,6 +11,7 @@
 #
 # The expected title follows from the binary's name: "Minimal" for tamurik_minimal, "Tamurik"
 # for every other binary. TITLE_A and TITLE_B (extended regular expressions) override it.
+# BENCH_DISPLAY picks the virtual X server's display (default :99).
 set -u
 
 usage() {
@@ -63,7 +64,9 @@ if [ ${#missing[@]} -gt 0 ]; then
         }
 fi
 
-export DISPLAY=:99
+display=${BENCH_DISPLAY:-:99}
+[[ "$display" =~ ^:[0-9]+$ ]] || usage
+export DISPLAY=$display
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 work=$(mktemp -d "${TMPDIR:-/tmp}/tamurik-startup.XXXXXX") || exit 1
 xvfb_pid=
@@ -76,9 +79,9 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-# One X server for all runs; one already on :99 is used as it is and left running.
+# One X server for all runs; one already on that display is used as it is and left running.
 if ! xdotool getdisplaygeometry >/dev/null 2>&1; then
-    Xvfb :99 -screen 0 1920x1080x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
+    Xvfb "$display" -screen 0 1920x1080x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 100); do
         xdotool getdisplaygeometry >/dev/null 2>&1 && break

@@ -21,6 +21,10 @@ ManualViewer::ManualViewer(AppContext& context)
     view_->setObjectName(QStringLiteral("RichTextBox1"));
     view_->setReadOnly(true);
     view_->setOpenLinks(false);
+    // The manual is always longer than the view. With the scroll bar there from the start, the
+    // text is laid out once; a scroll bar appearing after the text came in would narrow the
+    // view and have the whole manual laid out a second time.
+    view_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     view_->setFont(UiFont(11));
     PlaceTwips(view_, 840, 120, 8640, 7860);
     auto* close = MakeIcon(this, QStringLiteral("Picture1"), QStringLiteral(":/icons/schliessen"),

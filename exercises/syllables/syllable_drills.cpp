@@ -37,11 +37,11 @@ BoardWord LayOutBoard(TextView line) {
 bool FitsBoard(TextView line) {
     const BoardWord board = LayOutBoard(line);
     return board.boundary.has_value() && board.letterCount() > 0 &&
-           board.letterCount() <= kBoardLetters;
+           board.letterCount() <= kBoardTiles;
 }
 
 int CursorForScrollValue(int value, int letterCount) {
-    const int last = kTileStep * std::clamp(letterCount, 0, kBoardLetters);
+    const int last = kTileStep * std::clamp(letterCount, 0, kBoardTiles);
     // A dragged scroll box can stop anywhere; the cursor goes to the nearest gap.
     const int gap = (std::max(value, 0) + kTileStep / 2) / kTileStep * kTileStep;
     return std::min(gap, last);

@@ -15,9 +15,10 @@ namespace tamurik {
 
 // Tiles stand 600 twips apart; the gap after letter n lies at 600 × n.
 inline constexpr int kTileStep = 600;
-// The board holds 13 letters, so the cursor goes no further than 7800.
-inline constexpr int kBoardLetters = 13;
-inline constexpr int kCursorMax = kTileStep * kBoardLetters;
+// The board holds 13 letter tiles, so the cursor goes no further than 7800. (The name differs
+// from the hangman board's letters: both live in one program and must not share a name.)
+inline constexpr int kBoardTiles = 13;
+inline constexpr int kCursorMax = kTileStep * kBoardTiles;
 
 struct BoardLetter {
     char32_t letter = U' ';
