@@ -114,7 +114,9 @@ void SortRecords(std::vector<Text>& records) {
 }
 
 bool AppendResult(const WorkDir& dir, const std::string& file, TextView record, char32_t marker) {
-    return dir.AppendLine(file, marker + Text(record));
+    // A damaged line is no record: it is left out rather than written back changed (a
+    // character Windows-1252 cannot hold would become "?" and turn it into a record of rubbish).
+    return dir.AppendLine(file, marker + Text(record), IsRecordLine);
 }
 
 std::vector<Text> LoadSorted(const WorkDir& dir, const std::string& file) {

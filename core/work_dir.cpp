@@ -164,10 +164,13 @@ bool WorkDir::WriteLines(const std::string& name, const std::vector<Text>& lines
     }
 }
 
-bool WorkDir::AppendLine(const std::string& name, const Text& line) const {
+bool WorkDir::AppendLine(const std::string& name, const Text& line,
+                         const std::function<bool(const Text&)>& keep) const {
     std::vector<Text> lines;
     if (std::optional<std::vector<Text>> old = ReadLines(name)) {
         lines = std::move(*old);
+        if (keep)
+            std::erase_if(lines, [&](const Text& kept) { return !keep(kept); });
     } else {
         // Missing: the line starts a new file. Present but unreadable: leave it alone rather
         // than replace its content with this one line.

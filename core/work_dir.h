@@ -5,6 +5,7 @@
 #include "text.h"
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -37,8 +38,11 @@ public:
     // stays as it was. Every write of the program ends here (a test may make it fail, as a
     // full disk would).
     virtual bool WriteLines(const std::string& name, const std::vector<Text>& lines) const;
-    // Adds one line at the end (an atomic rewrite of the whole file).
-    bool AppendLine(const std::string& name, const Text& line) const;
+    // Adds one line at the end (an atomic rewrite of the whole file). When `keep` is given, the
+    // old lines it refuses are left out of the rewrite. A file that is there but cannot be read
+    // is left alone (false).
+    bool AppendLine(const std::string& name, const Text& line,
+                    const std::function<bool(const Text&)>& keep = nullptr) const;
 
     static constexpr std::size_t kMaxFileBytes = 16u * 1024u * 1024u;
 

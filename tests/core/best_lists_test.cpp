@@ -221,6 +221,18 @@ TEST_F(BestListTest, LinesWithControlCharactersAreNoRecords) {
     EXPECT_EQ(temp_.Read(kBestFang), "<   3      4   Tom\r\n<   6     12   Mia\r\n");
 }
 
+// Found by fuzzing: a damaged line (here a C1 control character in a UTF-8 file) is no record,
+// and adding a result must not turn it into one: written as Windows-1252 it would become "?".
+TEST(BestListFileTest, AddingAResultAddsExactlyOneRecordToADamagedList) {
+    TempDir temp;
+    temp.Write(kBestHang, ">   6     12   Anna\r\n>   4  \xC2\x94  9   Ben\r\n");
+    const WorkDir dir(temp.path());
+    ASSERT_EQ(LoadSorted(dir, kBestHang).size(), 1u);
+    ASSERT_TRUE(AppendResult(dir, kBestHang, GalgenRecord(7, 3, U"Mia")));
+    const std::vector<Text> records = LoadSorted(dir, kBestHang);
+    EXPECT_EQ(records, (std::vector<Text>{U"   6     12   Anna", U"   7      3   Mia"}));
+}
+
 // A full disk: every operation that writes reports failure, and the files keep every byte.
 TEST(FullDiskTest, BestListsAndSettingsKeepTheirContent) {
     TempDir temp;
