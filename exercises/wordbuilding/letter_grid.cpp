@@ -8,7 +8,7 @@
 namespace tamurik {
 
 Text GridVerb(TextView entry) {
-    return RemoveChars(entry.substr(0, entry.find(U' ')), U"123=.-");
+    return CleanWord(entry);
 }
 
 std::vector<Text> EveryNthLine(const std::vector<Text>& lines, int step) {
