@@ -32,6 +32,11 @@ void WalkMarkedWord(TextView marked, const WordColors& colors, WordDrawOptions o
                 continue;
             break;
         default:
+            // A control character from a damaged line has no shape; Qt even gives it a
+            // different width before and after it is first drawn, which would shift a
+            // centred word.
+            if (IsControlChar(c))
+                continue;
             break;
         }
         Text shown(1, c);

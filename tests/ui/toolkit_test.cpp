@@ -9,6 +9,8 @@
 #include "ui/word_drawing.h"
 
 #include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
 #include <QRadioButton>
 #include <QSignalSpy>
 
@@ -69,6 +71,19 @@ TEST(WordDrawingTest, MarksSwitchColoursAndSeparatorsAreSkipped) {
                      metrics.horizontalAdvance("spie-len"));
     EXPECT_DOUBLE_EQ(MarkedWordWidth(metrics, U"1b2a.ck3en", {false, true}),
                      metrics.horizontalAdvance("b a c k e n "));
+
+    // A damaged line's control characters take no room, measured or drawn (a fuzzing find:
+    // Qt measured a NUL wider before it was drawn than after).
+    QImage scratch(200, 40, QImage::Format_RGB32);
+    QPainter painter(&scratch);
+    painter.setFont(font);
+    const Text damaged{U'1', U'e', U'\0', U'\x1b', U'\x85', U'2', U'i', U'\x036C'};
+    const qreal measured = MarkedWordWidth(metrics, damaged);
+    EXPECT_DOUBLE_EQ(DrawMarkedWord(painter, 0, 0, damaged, PartColors(state, Qt::black)),
+                     measured);
+    EXPECT_DOUBLE_EQ(MarkedWordWidth(metrics, damaged), measured);
+    EXPECT_DOUBLE_EQ(measured, MarkedWordWidth(metrics, U"1e2i\x036C"));
+    painter.end();
 
     PictureSurface surface(nullptr, QStringLiteral("Bild1"));
     surface.resize(400, 80);
