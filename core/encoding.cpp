@@ -52,10 +52,12 @@ bool HasNonAscii(std::string_view bytes) {
 
 Text DecodeFileText(std::string_view bytes) {
     constexpr std::string_view kBom = "\xEF\xBB\xBF";
+    // An editor writes the byte-order mark only into a UTF-8 file, so a damaged byte after it
+    // is damage in that one place; read as Windows-1252, every umlaut of the file would break.
+    if (bytes.starts_with(kBom)) {
+        return FromUtf8(bytes.substr(kBom.size()));
+    }
     if (HasNonAscii(bytes) && IsValidUtf8(bytes)) {
-        if (bytes.starts_with(kBom)) {
-            bytes.remove_prefix(kBom.size());
-        }
         return FromUtf8(bytes);
     }
     Text text;

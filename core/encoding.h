@@ -10,7 +10,8 @@
 namespace tamurik {
 
 // Bytes of a text file to text: UTF-8 when the bytes are valid UTF-8 and hold non-ASCII
-// bytes (a byte-order mark is dropped), Windows-1252 otherwise.
+// bytes, or when they start with a byte-order mark (which is dropped; bytes that are not
+// UTF-8 after it become U+FFFD), Windows-1252 otherwise.
 Text DecodeFileText(std::string_view bytes);
 
 // Windows-1252 bytes; a character that Windows-1252 cannot hold becomes '?'.

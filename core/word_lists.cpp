@@ -7,7 +7,7 @@
 namespace tamurik {
 
 bool IsDamageChar(char32_t c) {
-    return c != U'\t' && IsControlChar(c);
+    return (c != U'\t' && IsControlChar(c)) || c == U'\uFFFD';
 }
 
 bool IsWordLine(TextView line) {

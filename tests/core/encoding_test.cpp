@@ -12,6 +12,8 @@ TEST(DecodeFileTextTest, Utf8WithAndWithoutByteOrderMark) {
     EXPECT_EQ(DecodeFileText("l\xC3\xA4uft"), U"läuft");
     EXPECT_EQ(DecodeFileText("\xEF\xBB\xBFl\xC3\xA4uft"), U"läuft");
     EXPECT_EQ(DecodeFileText("\xEF\xBB\xBF[Anfang]"), U"[Anfang]");
+    // After a byte-order mark a damaged byte stays one damaged character; the rest is UTF-8.
+    EXPECT_EQ(DecodeFileText("\xEF\xBB\xBFl\xC3\xA4uft\r\nl\xE4uft"), U"läuft\r\nl\uFFFDuft");
 }
 
 TEST(DecodeFileTextTest, Windows1252WhenNotUtf8) {

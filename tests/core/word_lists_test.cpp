@@ -159,6 +159,11 @@ TEST_F(WordFileTest, DamagedLinesHoldNoWord) {
     EXPECT_EQ(*lines, (std::vector<Text>{kShortCommon, U"1le-2b3en\t= lieben", FromUtf8(longest)}));
     EXPECT_EQ(MatchingLines(dir_, kVerbFile, Selection{}), lines);
     EXPECT_FALSE(ReadWordLines(WorkDir(temp_.path() / "gone"), kVerbFile).has_value());
+
+    // A UTF-8 file with a byte-order mark and one Windows-1252 byte: only that line is lost.
+    temp_.Write(kVerbFile, "\xEF\xBB\xBF"
+                           "1z2\xC3\xA4h-l3en\r\n1z2\xE4h-l3en\r\n1la.u2f3en\r\n");
+    EXPECT_EQ(ReadWordLines(dir_, kVerbFile), (std::vector<Text>{U"1z2äh-l3en", kShortCommon}));
 }
 
 TEST_F(WordFileTest, DrawMatchingLineDrawsAmongThePassingLines) {
