@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Runs the libFuzzer targets of fuzz/ under AddressSanitizer and UndefinedBehaviorSanitizer.
 #
-#   tools/fuzz.sh [--time SECONDS] [--runs N] [TARGET...]
+#   tools/fuzz.sh [--time SECONDS] [--runs N] [--seed S] [--jobs J] [TARGET...]
 #
 # Each target runs for the given time (default 20 s) or number of executions, whichever comes
-# first when both are given, on a working
+# first when both are given; --seed fixes libFuzzer's random seed (the same mutations each
+# time), --jobs runs that many targets side by side. Each target works on a
 # corpus in build-fuzz/corpus/TARGET seeded from fuzz/corpus/TARGET (kept inputs and earlier
 # findings), the shipped files and the test fixtures. An input that breaks a target is saved as
 # build-fuzz/findings/TARGET-*; the script then ends with status 1. At the end a table gives
@@ -15,14 +16,20 @@ TAMURIK_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 limit=()
 targets=()
+jobs=1
 while [ $# -gt 0 ]; do
     case "$1" in
     --time) limit+=(-max_total_time="$2"); shift 2 ;;
     --runs) limit+=(-runs="$2"); shift 2 ;;
+    --seed) limit+=(-seed="$2"); shift 2 ;;
+    --jobs) jobs="$2"; shift 2 ;;
     *) targets+=("$1"); shift ;;
     esac
 done
-[ "${#limit[@]}" -gt 0 ] || limit=(-max_total_time=20)
+case " ${limit[*]} " in
+*-max_total_time=* | *-runs=*) ;;
+*) limit+=(-max_total_time=20) ;;
+esac
 if [ "${#targets[@]}" -eq 0 ]; then
     for source in "$TAMURIK_ROOT"/fuzz/*_fuzz.cpp; do
         targets+=("$(basename "$source" .cpp)")
@@ -56,24 +63,45 @@ seeds_for() {
 }
 
 mkdir -p "$out/findings"
+
+# One target on its corpus; its log is build-fuzz/TARGET.log.
+run_target() {
+    local target="$1"
+    local corpus="$out/corpus/$target"
+    mkdir -p "$corpus"
+    local kept="$TAMURIK_ROOT/fuzz/corpus/$target"
+    local dirs=("$corpus" "$(seeds_for "$target")")
+    [ -d "$kept" ] && dirs+=("$kept")
+    ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions="$TAMURIK_ROOT/fuzz/lsan.supp" \
+        UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+        "$out/fuzz/$target" "${limit[@]}" -print_final_stats=1 -timeout=10 -rss_limit_mb=2048 \
+        -artifact_prefix="$out/findings/$target-" "${dirs[@]}" >"$out/$target.log" 2>&1
+    echo "$?" >"$out/$target.status"
+}
+
+running=0
+for target in "${targets[@]}"; do
+    echo "== $target"
+    rm -f "$out/$target.status"
+    run_target "$target" &
+    running=$((running + 1))
+    if [ "$running" -ge "$jobs" ]; then
+        wait -n || true
+        running=$((running - 1))
+    fi
+done
+wait
+
 status=0
 report=()
 for target in "${targets[@]}"; do
-    corpus="$out/corpus/$target"
-    mkdir -p "$corpus"
-    kept="$TAMURIK_ROOT/fuzz/corpus/$target"
-    dirs=("$corpus" "$(seeds_for "$target")")
-    [ -d "$kept" ] && dirs+=("$kept")
-    echo "== $target"
     log="$out/$target.log"
-    if ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions="$TAMURIK_ROOT/fuzz/lsan.supp" \
-        UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-        "$out/fuzz/$target" "${limit[@]}" -print_final_stats=1 -timeout=10 -rss_limit_mb=2048 \
-        -artifact_prefix="$out/findings/$target-" "${dirs[@]}" >"$log" 2>&1; then
+    if [ "$(cat "$out/$target.status" 2>/dev/null)" = 0 ]; then
         findings=0
     else
         findings=1
         status=1
+        echo "== $target found something:"
         tail -40 "$log"
     fi
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
