@@ -48,17 +48,67 @@ bool HasNonAscii(std::string_view bytes) {
     return false;
 }
 
+// UTF-16 after its byte-order mark, as an editor saves a file as "Unicode". Written here for
+// the same reason as the code page above; a lone surrogate or an odd last byte is U+FFFD.
+Text FromUtf16(std::string_view bytes, bool littleEndian) {
+    const auto unit = [&](std::size_t i) {
+        const auto first = static_cast<unsigned char>(bytes[i]);
+        const auto second = static_cast<unsigned char>(bytes[i + 1]);
+        return littleEndian ? static_cast<char32_t>(second << 8 | first)
+                            : static_cast<char32_t>(first << 8 | second);
+    };
+    const auto isHigh = [](char32_t u) { return u >= 0xD800 && u <= 0xDBFF; };
+    const auto isLow = [](char32_t u) { return u >= 0xDC00 && u <= 0xDFFF; };
+    Text text;
+    text.reserve(bytes.size() / 2);
+    std::size_t i = 0;
+    for (; i + 1 < bytes.size(); i += 2) {
+        const char32_t u = unit(i);
+        if (isHigh(u) && i + 3 < bytes.size() && isLow(unit(i + 2))) {
+            text.push_back(0x10000 + ((u - 0xD800) << 10) + (unit(i + 2) - 0xDC00));
+            i += 2;
+        } else {
+            text.push_back(isHigh(u) || isLow(u) ? kReplacementChar : u);
+        }
+    }
+    if (i < bytes.size()) {
+        text.push_back(kReplacementChar);
+    }
+    return text;
+}
+
 } // namespace
 
-Text DecodeFileText(std::string_view bytes) {
-    constexpr std::string_view kBom = "\xEF\xBB\xBF";
-    // An editor writes the byte-order mark only into a UTF-8 file, so a damaged byte after it
-    // is damage in that one place; read as Windows-1252, every umlaut of the file would break.
-    if (bytes.starts_with(kBom)) {
-        return FromUtf8(bytes.substr(kBom.size()));
+FileEncoding DetectEncoding(std::string_view bytes) {
+    // An editor writes a byte-order mark only into a file of that encoding, so a damaged byte
+    // after it is damage in that one place; read as Windows-1252, every umlaut would break.
+    if (bytes.starts_with("\xEF\xBB\xBF")) {
+        return FileEncoding::Utf8WithMark;
+    }
+    if (bytes.starts_with("\xFF\xFE")) {
+        return FileEncoding::Utf16LittleEndian;
+    }
+    if (bytes.starts_with("\xFE\xFF")) {
+        return FileEncoding::Utf16BigEndian;
     }
     if (HasNonAscii(bytes) && IsValidUtf8(bytes)) {
+        return FileEncoding::Utf8;
+    }
+    return FileEncoding::Windows1252;
+}
+
+Text DecodeFileText(std::string_view bytes) {
+    switch (DetectEncoding(bytes)) {
+    case FileEncoding::Utf8WithMark:
+        return FromUtf8(bytes.substr(3));
+    case FileEncoding::Utf16LittleEndian:
+        return FromUtf16(bytes.substr(2), true);
+    case FileEncoding::Utf16BigEndian:
+        return FromUtf16(bytes.substr(2), false);
+    case FileEncoding::Utf8:
         return FromUtf8(bytes);
+    case FileEncoding::Windows1252:
+        break;
     }
     Text text;
     text.reserve(bytes.size());

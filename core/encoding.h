@@ -9,9 +9,15 @@
 
 namespace tamurik {
 
-// Bytes of a text file to text: UTF-8 when the bytes are valid UTF-8 and hold non-ASCII
-// bytes, or when they start with a byte-order mark (which is dropped; bytes that are not
-// UTF-8 after it become U+FFFD), Windows-1252 otherwise.
+enum class FileEncoding { Windows1252, Utf8, Utf8WithMark, Utf16LittleEndian, Utf16BigEndian };
+
+// How a text file is read: UTF-16 after a UTF-16 byte-order mark (either byte order), UTF-8
+// after a UTF-8 byte-order mark, UTF-8 when the bytes are valid UTF-8 and hold non-ASCII bytes,
+// Windows-1252 otherwise.
+FileEncoding DetectEncoding(std::string_view bytes);
+
+// Bytes of a text file to text in the encoding DetectEncoding finds, without the byte-order
+// mark; after a mark, bytes that do not fit the encoding become U+FFFD.
 Text DecodeFileText(std::string_view bytes);
 
 // Windows-1252 bytes; a character that Windows-1252 cannot hold becomes '?'.

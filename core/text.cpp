@@ -195,8 +195,6 @@ Text TrimBlanks(TextView text) {
 // from Windows-1252 ones.
 namespace {
 
-constexpr char32_t kReplacement = 0xFFFD;
-
 // Length of the valid UTF-8 sequence at bytes[i] and its character; 0 when it is not valid
 // (overlong forms, surrogates and values above U+10FFFF included).
 std::size_t Utf8Sequence(std::string_view bytes, std::size_t i, char32_t& out) {
@@ -261,7 +259,7 @@ Text FromUtf8(std::string_view utf8) {
         char32_t c = 0;
         const std::size_t length = Utf8Sequence(utf8, i, c);
         if (length == 0) {
-            result.push_back(kReplacement);
+            result.push_back(kReplacementChar);
             ++i;
         } else {
             result.push_back(c);
@@ -276,7 +274,7 @@ std::string ToUtf8(TextView text) {
     result.reserve(text.size());
     for (char32_t c : text) {
         if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
-            c = kReplacement;
+            c = kReplacementChar;
         }
         if (c < 0x80) {
             result.push_back(static_cast<char>(c));

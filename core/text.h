@@ -48,6 +48,9 @@ Text TrimBlanks(TextView text);
 // comes only from damage or binary content.
 bool IsControlChar(char32_t c);
 
+// What a byte stands for that cannot be read in its file's encoding.
+inline constexpr char32_t kReplacementChar = 0xFFFD;
+
 // UTF-8 conversion for the toolkit boundary and for tests; invalid bytes become U+FFFD.
 Text FromUtf8(std::string_view utf8);
 std::string ToUtf8(TextView text);

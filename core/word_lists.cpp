@@ -7,7 +7,7 @@
 namespace tamurik {
 
 bool IsDamageChar(char32_t c) {
-    return (c != U'\t' && IsControlChar(c)) || c == U'\uFFFD';
+    return (c != U'\t' && IsControlChar(c)) || c == kReplacementChar;
 }
 
 bool IsWordLine(TextView line) {

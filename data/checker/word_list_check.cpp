@@ -210,7 +210,14 @@ SplitLine CheckLine(TextView line, WordListKind kind) {
     std::vector<Text>& messages = result.messages;
     std::set<char32_t> controls;
     for (const char32_t c : line) {
-        if (IsControl(c) && controls.insert(c).second) {
+        if (!IsControl(c) || !controls.insert(c).second) {
+            continue;
+        }
+        if (c == kReplacementChar) {
+            messages.push_back(U"Die Zeile enthält Bytes, die in der Kodierung der Datei "
+                               U"(UTF-8 oder UTF-16, nach ihrer Kennung am Anfang) kein Zeichen "
+                               U"sind; das Programm lässt die Zeile aus");
+        } else {
             messages.push_back(U"Steuerzeichen Nr. " + Decimal(c) +
                                U": das ist kein Textzeichen (ist die Datei eine reine Textdatei "
                                U"in Windows-1252 oder UTF-8?)");
@@ -404,11 +411,6 @@ std::vector<WordListProblem> CheckWordList(const std::vector<Text>& lines, WordL
 }
 
 std::vector<WordListProblem> CheckWordFile(std::string_view bytes, WordListKind kind) {
-    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
-        return {{0, U"",
-                 U"Die Datei ist in UTF-16 gespeichert; das Programm liest Windows-1252 (ANSI) "
-                 U"oder UTF-8"}};
-    }
     std::vector<WordListProblem> fileProblems;
     if (bytes.size() >= WorkDir::kMaxFileBytes) {
         fileProblems.push_back({0, U"",
@@ -425,7 +427,7 @@ std::vector<WordListProblem> CheckWordFile(std::string_view bytes, WordListKind 
 
     // A file that is not UTF-8 throughout is read as Windows-1252 byte by byte, so a line with
     // UTF-8 characters in it shows "Ã¤" for "ä" (a file edited with two different editors).
-    if (!IsValidUtf8(bytes)) {
+    if (DetectEncoding(bytes) == FileEncoding::Windows1252) {
         Text raw;
         raw.reserve(bytes.size());
         for (const char b : bytes) {

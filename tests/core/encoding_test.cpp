@@ -16,6 +16,17 @@ TEST(DecodeFileTextTest, Utf8WithAndWithoutByteOrderMark) {
     EXPECT_EQ(DecodeFileText("\xEF\xBB\xBFl\xC3\xA4uft\r\nl\xE4uft"), U"läuft\r\nl\uFFFDuft");
 }
 
+TEST(DecodeFileTextTest, Utf16AfterItsByteOrderMark) {
+    using namespace std::string_literals;
+    // "läuft" CR LF, then a character outside the first plane (a surrogate pair).
+    EXPECT_EQ(DecodeFileText("\xFF\xFEl\0\xE4\0u\0f\0t\0\r\0\n\0\x3D\xD8\x00\xDE"s),
+              U"läuft\r\n\U0001F600");
+    EXPECT_EQ(DecodeFileText("\xFE\xFF\0l\0\xE4\0u\xD8\x3D\xDE\x00"s), U"läu\U0001F600");
+    // A lone half of a pair, or an odd byte at the end, is one damaged character.
+    EXPECT_EQ(DecodeFileText("\xFF\xFE\x3D\xD8x\0\x00\xDEy"s), U"\uFFFDx\uFFFD\uFFFD");
+    EXPECT_EQ(DecodeFileText("\xFF\xFE"), U"");
+}
+
 TEST(DecodeFileTextTest, Windows1252WhenNotUtf8) {
     EXPECT_EQ(DecodeFileText("l\xE4uft"), U"läuft");
     EXPECT_EQ(DecodeFileText("Stra\xDF"

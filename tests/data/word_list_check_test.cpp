@@ -207,11 +207,18 @@ TEST(WordListCheckTest, EncodingOfTheBytes) {
     EXPECT_TRUE(MessagesFor(problems, 1).empty());
     EXPECT_TRUE(Mentions(MessagesFor(problems, 2), U"UTF-8"));
 
-    problems = CheckWordFile("\xFF\xFE"
-                             "1\0b\0"s,
+    // Saved as "Unicode": read like the same file in Windows-1252.
+    EXPECT_TRUE(CheckWordFile("\xFF\xFE"
+                              "1\0z\0002\0\xE4\0h\0-\0l\0003\0e\0n\0\r\0\n\0"s,
+                              WordListKind::Verbs)
+                    .empty());
+    // A Windows-1252 byte in a UTF-8 file with a byte-order mark: that line is left out.
+    problems = CheckWordFile("\xEF\xBB\xBF"
+                             "1z2ah-l3en\r\n1gr2\xFC-\xDF"
+                             "3en\r\n",
                              WordListKind::Verbs);
-    ASSERT_EQ(problems.size(), 1u);
-    EXPECT_TRUE(Contains(problems[0].message, U"UTF-16"));
+    EXPECT_TRUE(MessagesFor(problems, 1).empty());
+    EXPECT_TRUE(Mentions(MessagesFor(problems, 2), U"lässt die Zeile aus"));
 }
 
 TEST(WordListCheckTest, KindFromFileName) {

@@ -11,8 +11,8 @@
 
 namespace tamurik::testing {
 
-// Utf16: saved by an editor as "Unicode" (UTF-16 with its byte-order mark), which the program
-// does not read; it must say so rather than show letters with zero bytes between them.
+// Utf16: saved by an editor as "Unicode" (UTF-16 with its byte-order mark); read like the
+// original, never shown as letters with zero bytes between them.
 enum class Fault { Deleted, Emptied, Binary, OneHugeLine, ByteOrderMark, LfLineEnds, Utf16 };
 
 inline constexpr Fault kAllFaults[] = {Fault::Deleted,     Fault::Emptied,       Fault::Binary,
@@ -39,9 +39,9 @@ inline const char* FaultName(Fault fault) {
     return "?";
 }
 
-// The file still says what it said: only its line ends or a byte-order mark changed.
+// The file still says what it said: only its line ends or its encoding changed.
 inline bool StillReadable(Fault fault) {
-    return fault == Fault::ByteOrderMark || fault == Fault::LfLineEnds;
+    return fault == Fault::ByteOrderMark || fault == Fault::LfLineEnds || fault == Fault::Utf16;
 }
 
 // Rubbish: every byte value, line ends among them, and lines that look like marked verbs or
