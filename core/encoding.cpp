@@ -77,6 +77,22 @@ Text FromUtf16(std::string_view bytes, bool littleEndian) {
     return text;
 }
 
+// Whether bytes after a UTF-16 mark are UTF-16 text rather than Windows-1252 text that happens
+// to start with "ÿþ" or "þÿ": the letters of a word list or best list lie below U+0100, so in
+// UTF-16 most units have a zero byte, which Windows-1252 text never holds. (The program writes
+// no zero bytes, so a file it wrote is never taken for UTF-16.)
+bool LooksLikeUtf16(std::string_view bytes, bool littleEndian) {
+    std::size_t units = 0;
+    std::size_t latin = 0;
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        ++units;
+        if (bytes[littleEndian ? i + 1 : i] == '\0') {
+            ++latin;
+        }
+    }
+    return 2 * latin >= units;
+}
+
 } // namespace
 
 FileEncoding DetectEncoding(std::string_view bytes) {
@@ -85,10 +101,10 @@ FileEncoding DetectEncoding(std::string_view bytes) {
     if (bytes.starts_with("\xEF\xBB\xBF")) {
         return FileEncoding::Utf8WithMark;
     }
-    if (bytes.starts_with("\xFF\xFE")) {
+    if (bytes.starts_with("\xFF\xFE") && LooksLikeUtf16(bytes.substr(2), true)) {
         return FileEncoding::Utf16LittleEndian;
     }
-    if (bytes.starts_with("\xFE\xFF")) {
+    if (bytes.starts_with("\xFE\xFF") && LooksLikeUtf16(bytes.substr(2), false)) {
         return FileEncoding::Utf16BigEndian;
     }
     if (HasNonAscii(bytes) && IsValidUtf8(bytes)) {

@@ -23,8 +23,16 @@ TEST(DecodeFileTextTest, Utf16AfterItsByteOrderMark) {
               U"läuft\r\n\U0001F600");
     EXPECT_EQ(DecodeFileText("\xFE\xFF\0l\0\xE4\0u\xD8\x3D\xDE\x00"s), U"läu\U0001F600");
     // A lone half of a pair, or an odd byte at the end, is one damaged character.
-    EXPECT_EQ(DecodeFileText("\xFF\xFE\x3D\xD8x\0\x00\xDEy"s), U"\uFFFDx\uFFFD\uFFFD");
+    EXPECT_EQ(DecodeFileText("\xFF\xFE\x3D\xD8x\0y\0z\0\x00\xDEw"s), U"\uFFFDxyz\uFFFD\uFFFD");
     EXPECT_EQ(DecodeFileText("\xFF\xFE"), U"");
+    // "þÿ" and "ÿþ" starting a Windows-1252 text: without zero bytes it is no UTF-16 (a
+    // fuzzing find: a damaged best list whose first record began so was written back and then
+    // read as UTF-16, and the new result was lost).
+    EXPECT_EQ(DecodeFileText("\xFE\xFF>\x9E\x9E\x9E"
+                             "An\r\n>  3     7   Lea\r\n"),
+              U"þÿ>žžžAn\r\n>  3     7   Lea\r\n");
+    EXPECT_EQ(DecodeFileText("\xFF\xFEl\0\xE4\0u\0f\0t\0xyzw"s), U"läuft\u7978\u777A");
+    EXPECT_EQ(DecodeFileText("\xFF\xFEl\0xyzw"s), U"ÿþl\0xyzw"s);
 }
 
 TEST(DecodeFileTextTest, Windows1252WhenNotUtf8) {
