@@ -231,6 +231,13 @@ TEST(BestListFileTest, AddingAResultAddsExactlyOneRecordToADamagedList) {
     ASSERT_TRUE(AppendResult(dir, kBestHang, GalgenRecord(7, 3, U"Mia")));
     const std::vector<Text> records = LoadSorted(dir, kBestHang);
     EXPECT_EQ(records, (std::vector<Text>{U"   6     12   Anna", U"   7      3   Mia"}));
+
+    // Rewritten without its damaged first line, a list begins with a line that starts like a
+    // UTF-16 mark ("þÿ"); it is still read as Windows-1252 and keeps the new result.
+    temp.Write(kBestHang, "\x01\r\n\xFE\xFF>\x9E\r\n>   6     12   Anna\r\n");
+    ASSERT_TRUE(AppendResult(dir, kBestHang, GalgenRecord(7, 3, U"Mia")));
+    EXPECT_EQ(LoadSorted(dir, kBestHang),
+              (std::vector<Text>{U"   6     12   Anna", U"   7      3   Mia", U"ÿ>ž"}));
 }
 
 // A full disk: every operation that writes reports failure, and the files keep every byte.
