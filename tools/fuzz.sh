@@ -72,11 +72,13 @@ run_target() {
     local kept="$TAMURIK_ROOT/fuzz/corpus/$target"
     local dirs=("$corpus" "$(seeds_for "$target")")
     [ -d "$kept" ] && dirs+=("$kept")
+    local status=0
     ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions="$TAMURIK_ROOT/fuzz/lsan.supp" \
         UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         "$out/fuzz/$target" "${limit[@]}" -print_final_stats=1 -timeout=10 -rss_limit_mb=2048 \
-        -artifact_prefix="$out/findings/$target-" "${dirs[@]}" >"$out/$target.log" 2>&1
-    echo "$?" >"$out/$target.status"
+        -artifact_prefix="$out/findings/$target-" "${dirs[@]}" >"$out/$target.log" 2>&1 ||
+        status=$?
+    echo "$status" >"$out/$target.status"
 }
 
 running=0
