@@ -11,11 +11,13 @@ namespace tamurik {
 
 enum class FileEncoding { Windows1252, Utf8, Utf8WithMark, Utf16LittleEndian, Utf16BigEndian };
 
-// How a text file is read: UTF-16 after a UTF-16 byte-order mark (either byte order) when
-// at least half of its characters lie below U+0100 (otherwise the mark is "ÿþ" or "þÿ" of a
-// Windows-1252 text), UTF-8
-// after a UTF-8 byte-order mark, UTF-8 when the bytes are valid UTF-8 and hold non-ASCII bytes,
-// Windows-1252 otherwise.
+// How a text file is read:
+// - UTF-8 after a UTF-8 byte-order mark;
+// - UTF-16 after a UTF-16 byte-order mark (either byte order) when at least half of the
+//   characters after it lie below U+0100; otherwise the mark is "ÿþ" or "þÿ" of a
+//   Windows-1252 text;
+// - UTF-8 when the bytes are valid UTF-8 and hold non-ASCII bytes;
+// - Windows-1252 otherwise.
 FileEncoding DetectEncoding(std::string_view bytes);
 
 // Bytes of a text file to text in the encoding DetectEncoding finds, without the byte-order

@@ -26,7 +26,8 @@ struct Selection {
 inline constexpr std::size_t kMaxWordLineLength = 1000;
 
 // A character that no line of a word file holds unless the file is damaged or binary: a control
-// character other than the tab (an editor's blank), or U+FFFD for bytes that were not UTF-8.
+// character other than the tab (an editor's blank), or U+FFFD for bytes that did not fit the
+// file's encoding.
 bool IsDamageChar(char32_t c);
 // Whether a line of a word file can hold a word: not blank, not longer than
 // kMaxWordLineLength, and without control characters (a tab aside), which only a damaged or
