@@ -177,6 +177,13 @@ void Settle() {
     QCoreApplication::processEvents();
 }
 
+// Work the figure must leave out (drawing a new word, closing a panel): the clock stops for it.
+template <typename Work> void Untimed(benchmark::State& st, Work&& work) {
+    st.PauseTiming();
+    work();
+    st.ResumeTiming();
+}
+
 // A key pressed in a text field, with the character it types.
 void TypeChar(QWidget* field, char32_t c) {
     const QString text = QString::fromUcs4(&c, 1);
@@ -192,10 +199,10 @@ void TypeNextLetter(benchmark::State& st, QLineEdit* field, const Text& expected
     const Text typed = FromQ(field->text());
     if (expected.empty() || typed.size() >= expected.size() ||
         expected.compare(0, typed.size(), typed) != 0) {
-        st.PauseTiming();
-        field->clear();
-        Settle();
-        st.ResumeTiming();
+        Untimed(st, [&] {
+            field->clear();
+            Settle();
+        });
     }
     TypeChar(field, expected.empty() ? U'a' : expected[FromQ(field->text()).size()]);
     Settle();
@@ -204,12 +211,12 @@ void TypeNextLetter(benchmark::State& st, QLineEdit* field, const Text& expected
 // Types all of the word but its last letter, outside the measured time, then the last letter:
 // the step that scores the word and shows the next one.
 void TypeLastLetter(benchmark::State& st, QLineEdit* field, const Text& expected) {
-    st.PauseTiming();
-    field->clear();
-    for (std::size_t k = 0; k + 1 < expected.size(); ++k)
-        TypeChar(field, expected[k]);
-    Settle();
-    st.ResumeTiming();
+    Untimed(st, [&] {
+        field->clear();
+        for (std::size_t k = 0; k + 1 < expected.size(); ++k)
+            TypeChar(field, expected[k]);
+        Settle();
+    });
     TypeChar(field, expected.empty() ? U'a' : expected.back());
     Settle();
 }
@@ -218,11 +225,11 @@ void TypeLastLetter(benchmark::State& st, QLineEdit* field, const Text& expected
 void KeepCopyRunGoing(benchmark::State& st, VerbenSchreibenScreen& v) {
     if (v.isRunning())
         return;
-    st.PauseTiming();
-    if (v.isBestListOpen())
-        v.CloseBestList();
-    v.StartRun();
-    st.ResumeTiming();
+    Untimed(st, [&] {
+        if (v.isBestListOpen())
+            v.CloseBestList();
+        v.StartRun();
+    });
 }
 
 // One screen's benchmarks: how it is opened, and its most frequent handler. Prepare runs
@@ -249,9 +256,7 @@ std::vector<ScreenCase> Cases() {
          [](St& st, Program&, Screen& s, long long) {
              auto& q = dynamic_cast<QuatschverbenScreen&>(s);
              if (!q.isRunning()) {
-                 st.PauseTiming();
-                 q.StartRun();
-                 st.ResumeTiming();
+                 Untimed(st, [&] { q.StartRun(); });
              }
              TypeNextLetter(st, q.findChild<QLineEdit*>(QStringLiteral("Text1")),
                             q.currentWord().Separated);
@@ -312,11 +317,11 @@ std::vector<ScreenCase> Cases() {
              auto& a = dynamic_cast<AbcVerbenScreen&>(s);
              auto items = a.list()->findItems(ToQ(p.state().CurrentWord), Qt::MatchExactly);
              if (items.isEmpty()) {
-                 st.PauseTiming();
-                 a.StartSet();
-                 Settle();
-                 items = a.list()->findItems(ToQ(p.state().CurrentWord), Qt::MatchExactly);
-                 st.ResumeTiming();
+                 Untimed(st, [&] {
+                     a.StartSet();
+                     Settle();
+                     items = a.list()->findItems(ToQ(p.state().CurrentWord), Qt::MatchExactly);
+                 });
              }
              a.AnswerPick(items.isEmpty() ? a.list()->item(0) : items.front());
              Settle();
@@ -329,11 +334,11 @@ std::vector<ScreenCase> Cases() {
              for (int f = 1; f <= kMemoryFields && !m.game().cards().empty(); ++f)
                  open = open || !m.game().solved(f);
              if (!open) {
-                 st.PauseTiming();
-                 m.StartGame();
-                 m.StartPlay();
-                 Settle();
-                 st.ResumeTiming();
+                 Untimed(st, [&] {
+                     m.StartGame();
+                     m.StartPlay();
+                     Settle();
+                 });
              }
              m.TurnCard(static_cast<int>(i % kMemoryFields) + 1);
              Settle();
@@ -350,10 +355,10 @@ std::vector<ScreenCase> Cases() {
          [](St& st, Program&, Screen& s, long long) {
              auto& r = dynamic_cast<ReimverbenSchreibenScreen&>(s);
              if (r.pairsLeft() == 0 && r.expectedWord().empty()) {
-                 st.PauseTiming();
-                 r.DrawRhymePairs();
-                 r.ShowNextPair();
-                 st.ResumeTiming();
+                 Untimed(st, [&] {
+                     r.DrawRhymePairs();
+                     r.ShowNextPair();
+                 });
              }
              const Text& word = r.expectedWord();
              const std::size_t next = r.typed().size();
@@ -365,10 +370,10 @@ std::vector<ScreenCase> Cases() {
          [](St& st, Program&, Screen& s, long long i) {
              auto& v = dynamic_cast<VerbbedeutungScreen&>(s);
              if (v.questions().empty()) {
-                 st.PauseTiming();
-                 v.DrawMeaningSet();
-                 Settle();
-                 st.ResumeTiming();
+                 Untimed(st, [&] {
+                     v.DrawMeaningSet();
+                     Settle();
+                 });
              }
              v.CheckMeaning(static_cast<int>(i % kMeaningSetSize) + 1);
              Settle();
@@ -377,10 +382,10 @@ std::vector<ScreenCase> Cases() {
          [](St& st, Program&, Screen& s, long long i) {
              auto& g = dynamic_cast<GalgenspielScreen&>(s);
              if (g.isBestListOpen()) {
-                 st.PauseTiming();
-                 g.CloseBestList();
-                 Settle();
-                 st.ResumeTiming();
+                 Untimed(st, [&] {
+                     g.CloseBestList();
+                     Settle();
+                 });
              }
              auto* board = g.findChild<QListWidget*>(QStringLiteral("Liste1"));
              g.ChooseLetter(static_cast<int>(i % std::max(1, board->count())));
@@ -397,10 +402,10 @@ std::vector<ScreenCase> Cases() {
              auto& z = dynamic_cast<ZusammenpuzzelnScreen&>(s);
              const PuzzleBoard& board = z.board();
              if (board.rows().empty()) {
-                 st.PauseTiming();
-                 z.NewSet();
-                 Settle();
-                 st.ResumeTiming();
+                 Untimed(st, [&] {
+                     z.NewSet();
+                     Settle();
+                 });
              }
              const int row = board.targetRow() > 0 ? board.targetRow() - 1 : 0;
              int field = 0;
@@ -418,10 +423,10 @@ std::vector<ScreenCase> Cases() {
              auto& z = dynamic_cast<ZusammensetzenScreen&>(s);
              const auto& grid = z.grid();
              if (grid.cells().empty() || grid.assembled().size() >= grid.cells().size()) {
-                 st.PauseTiming();
-                 z.NextVerb();
-                 Settle();
-                 st.ResumeTiming();
+                 Untimed(st, [&] {
+                     z.NextVerb();
+                     Settle();
+                 });
              }
              const std::size_t next = std::min(grid.assembled().size(), grid.cells().size() - 1);
              const LetterCell& cell = grid.cells().at(next);
@@ -448,16 +453,16 @@ std::vector<ScreenCase> Cases() {
          nullptr,
          [](St& st, Program& p, Screen& s, long long) {
              auto& v = dynamic_cast<VerbformenScreen&>(s);
-             st.PauseTiming();
-             for (int guard = 0; guard < 3 && v.currentRow() >= 1 && v.currentRow() < 3 &&
-                                 !p.state().CurrentWord.empty();
-                  ++guard) {
-                 const Text form = p.state().CurrentWord;
-                 v.textBox()->clear();
-                 for (char32_t c : form)
-                     TypeChar(v.textBox(), c);
-             }
-             st.ResumeTiming();
+             Untimed(st, [&] {
+                 for (int guard = 0; guard < 3 && v.currentRow() >= 1 && v.currentRow() < 3 &&
+                                     !p.state().CurrentWord.empty();
+                      ++guard) {
+                     const Text form = p.state().CurrentWord;
+                     v.textBox()->clear();
+                     for (char32_t c : form)
+                         TypeChar(v.textBox(), c);
+                 }
+             });
              TypeLastLetter(st, v.textBox(), p.state().CurrentWord);
          },
          false},
@@ -523,11 +528,11 @@ std::vector<ScreenCase> Cases() {
              auto& d = dynamic_cast<DevadodadScreen&>(s);
              auto* timer = d.findChild<QTimer*>(QStringLiteral("Zeit1"));
              if (timer == nullptr || !timer->isActive()) {
-                 st.PauseTiming();
-                 d.PrepareWord();
-                 d.StartGame();
-                 Settle();
-                 st.ResumeTiming();
+                 Untimed(st, [&] {
+                     d.PrepareWord();
+                     d.StartGame();
+                     Settle();
+                 });
              }
              d.Tick();
              Settle();
@@ -570,11 +575,11 @@ void CloseToMenu(Program& p, const ScreenCase& c) {
 void Activation(benchmark::State& st, const ScreenCase& c, int times) {
     Program& p = ProgramFor(times);
     for (auto _ : st) {
-        st.PauseTiming();
-        CloseToMenu(p, c);
-        if (!c.id)
-            p.HideAll();
-        st.ResumeTiming();
+        Untimed(st, [&] {
+            CloseToMenu(p, c);
+            if (!c.id)
+                p.HideAll();
+        });
         if (c.id)
             p.navigator().Open(*c.id);
         else
@@ -590,9 +595,7 @@ void Activation(benchmark::State& st, const ScreenCase& c, int times) {
 void FirstOpening(benchmark::State& st, const ScreenCase& c, int times) {
     Program& p = ProgramFor(times);
     for (auto _ : st) {
-        st.PauseTiming();
-        p.Restart(c.id.has_value());
-        st.ResumeTiming();
+        Untimed(st, [&] { p.Restart(c.id.has_value()); });
         if (c.id)
             p.navigator().Open(*c.id);
         else
