@@ -1,8 +1,8 @@
 // Speed of the verb forms and the hangman rules: a batch of verbs is conjugated each time the
 // present-tense screen refills it, and every letter click rebuilds part of the mask.
 
+#include "core/conjugation.h"
 #include "core/work_dir.h"
-#include "exercises/wordbuilding/conjugation.h"
 #include "exercises/wordbuilding/hangman.h"
 
 #include <benchmark/benchmark.h>

@@ -1,9 +1,9 @@
 // The present-tense forms of any word: a word that gets forms gets all four, none empty, and
 // the infinitive is the word asked.
 
+#include "core/conjugation.h"
 #include "core/encoding.h"
 #include "core/word_lists.h"
-#include "exercises/wordbuilding/conjugation.h"
 #include "fuzz/fuzz_check.h"
 
 #include <cstddef>

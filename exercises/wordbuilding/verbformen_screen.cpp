@@ -1,6 +1,6 @@
 #include "exercises/wordbuilding/verbformen_screen.h"
 
-#include "exercises/wordbuilding/conjugation.h"
+#include "core/conjugation.h"
 #include "ui/click_label.h"
 #include "ui/geometry.h"
 #include "ui/palette.h"

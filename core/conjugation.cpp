@@ -1,4 +1,4 @@
-#include "exercises/wordbuilding/conjugation.h"
+#include "core/conjugation.h"
 
 #include <algorithm>
 #include <array>

@@ -1,9 +1,9 @@
 // The present-tense forms a child is asked for: the strong verbs, the regular rules, verbs
 // that are skipped, and a check of every verb against an independent dictionary.
 
+#include "core/conjugation.h"
 #include "core/word_lists.h"
 #include "core/work_dir.h"
-#include "exercises/wordbuilding/conjugation.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,61 @@
+// The additions' own settings file: defaults when it is missing or damaged, a round trip, and
+// TAMURIK.INI never touched.
+
+#include "core/settings_file.h"
+#include "tests/core/temp_dir.h"
+#include "ui/additions_settings.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace tamurik {
+namespace {
+
+std::string Bytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+TEST(AdditionsSettingsTest, MissingOrDamagedFileGivesDefaults) {
+    const test::TempDir folder;
+    const WorkDir dir(folder.path());
+    EXPECT_EQ(LoadAdditions(dir), AdditionsSettings{});
+
+    for (const char* bytes : {"[Lernstand]\nKarteikasten=vielleicht\n", "\xff\xfe\x00garbage"}) {
+        std::ofstream(folder.path() / kAdditionsFile, std::ios::binary) << bytes;
+        EXPECT_TRUE(LoadAdditions(dir).cardBox) << bytes;
+    }
+    std::ofstream(folder.path() / kAdditionsFile, std::ios::binary)
+        << "[Lernstand]\r\nKarteikasten = 0\r\n";
+    EXPECT_FALSE(LoadAdditions(dir).cardBox) << "written by hand, with blanks and CR LF";
+}
+
+TEST(AdditionsSettingsTest, SavedSettingsReadBackAndLeaveTamurikIniAlone) {
+    const test::TempDir folder;
+    const WorkDir dir(folder.path());
+    MODUL1 state;
+    ASSERT_TRUE(WriteSettings(dir, state));
+    const std::string ini = Bytes(folder.path() / kSettingsFile);
+
+    AdditionsSettings settings;
+    settings.cardBox = false;
+    ASSERT_TRUE(SaveAdditions(dir, settings));
+    EXPECT_EQ(LoadAdditions(dir), settings);
+    settings.cardBox = true;
+    ASSERT_TRUE(SaveAdditions(dir, settings));
+    EXPECT_EQ(LoadAdditions(dir), settings);
+    EXPECT_EQ(Bytes(folder.path() / kSettingsFile), ini);
+}
+
+TEST(AdditionsSettingsTest, AFolderThatCannotBeWrittenReportsFailure) {
+    const test::TempDir folder;
+    // A file where the folder should be: nothing can be created inside it, even by root.
+    std::ofstream(folder.path() / "kein-ordner") << "x";
+    const WorkDir dir(folder.path() / "kein-ordner");
+    EXPECT_FALSE(SaveAdditions(dir, AdditionsSettings{}));
+    EXPECT_EQ(LoadAdditions(dir), AdditionsSettings{});
+}
+
+} // namespace
+} // namespace tamurik
