@@ -41,8 +41,11 @@ const std::vector<ScreenId>& ScreensWith(SelectionGroup group) {
 }
 
 AppNavigator::AppNavigator(MODUL1& state, const WorkDir& dir, RandomSource& random, Clock& clock,
-                           Dialogs& dialogs)
-    : context_{state, dir, random, clock, dialogs, *this},
+                           Dialogs& dialogs, Record* record)
+    : additions_(LoadAdditions(dir)), context_{state,      dir,
+                                               random,     clock,
+                                               dialogs,    *this,
+                                               additions_, record != nullptr ? *record : noRecord_},
       quitHandler_([] { QCoreApplication::quit(); }) {}
 
 AppNavigator::~AppNavigator() = default;

@@ -15,8 +15,10 @@ class MainMenu;
 
 class AppNavigator : public Navigator {
 public:
+    // Without a record the program keeps nothing of the child's answers. The additions'
+    // settings are read from the working folder.
     AppNavigator(MODUL1& state, const WorkDir& dir, RandomSource& random, Clock& clock,
-                 Dialogs& dialogs);
+                 Dialogs& dialogs, Record* record = nullptr);
     ~AppNavigator() override;
 
     MainMenu& menu();
@@ -38,6 +40,8 @@ public:
 private:
     std::unique_ptr<Screen> create(ScreenId id);
 
+    AdditionsSettings additions_;
+    NoRecord noRecord_;
     AppContext context_;
     std::unique_ptr<MainMenu> menu_;
     std::map<ScreenId, std::unique_ptr<Screen>> screens_;

@@ -1,5 +1,6 @@
 #include "clock.h"
 
+#include <chrono>
 #include <ctime>
 
 namespace tamurik {
@@ -34,6 +35,12 @@ Date SystemClock::Today() const {
         return Date{};
     }
     return Date{local->tm_mday, local->tm_mon + 1, local->tm_year + 1900};
+}
+
+std::int64_t SystemClock::NowMs() const {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::system_clock::now().time_since_epoch())
+        .count();
 }
 
 } // namespace tamurik

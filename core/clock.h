@@ -1,7 +1,9 @@
 #pragma once
-// Today's date for best-list records.
+// Today's date for best-list records, and the time in milliseconds for the learning record.
 
 #include "text.h"
+
+#include <cstdint>
 
 namespace tamurik {
 
@@ -18,21 +20,28 @@ class Clock {
 public:
     virtual ~Clock() = default;
     virtual Date Today() const = 0;
+    // Milliseconds since 1970-01-01 00:00 UTC.
+    virtual std::int64_t NowMs() const = 0;
 };
 
 class SystemClock : public Clock {
 public:
     Date Today() const override;
+    std::int64_t NowMs() const override;
 };
 
 class FixedClock : public Clock {
 public:
     explicit FixedClock(Date date) : date_(date) {}
     Date Today() const override { return date_; }
+    std::int64_t NowMs() const override { return nowMs_; }
     void Set(Date date) { date_ = date; }
+    void SetMs(std::int64_t ms) { nowMs_ = ms; }
+    void AdvanceMs(std::int64_t ms) { nowMs_ += ms; }
 
 private:
     Date date_;
+    std::int64_t nowMs_ = 0;
 };
 
 } // namespace tamurik

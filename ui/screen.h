@@ -7,6 +7,8 @@
 #include "core/state.h"
 #include "core/text.h"
 #include "core/work_dir.h"
+#include "learning/record.h"
+#include "ui/additions_settings.h"
 #include "ui/dialogs.h"
 
 #include <QWidget>
@@ -59,6 +61,9 @@ struct AppContext {
     Clock& clock;
     Dialogs& dialogs;
     Navigator& navigator;
+    // The additions: their settings, and the child's learning record.
+    AdditionsSettings& additions;
+    Record& record;
 };
 
 // The user name as other screens read it: the main menu title from its 11th character on.
