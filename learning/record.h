@@ -11,6 +11,26 @@
 
 namespace tamurik {
 
+// What an answer can be about: the stable keys of `Answer::asked`, stored as they are. Which
+// verb phenomena an answer counts for follows from this key and the item.
+namespace asked {
+inline constexpr const char* kSeparator = "trennung";        // where the syllable boundary lies
+inline constexpr const char* kVowelLength = "vokallaenge";   // short or long stem vowel
+inline constexpr const char* kReality = "echt";              // a real verb or a made-up one
+inline constexpr const char* kReading = "lesen";             // a verb read and found again
+inline constexpr const char* kOrder = "abc";                 // alphabetical order
+inline constexpr const char* kRhymePartner = "reimpartner";  // which verb rhymes with which
+inline constexpr const char* kMeaning = "bedeutung";         // what a rare verb means
+inline constexpr const char* kLetter = "buchstabe";          // one letter of the verb
+inline constexpr const char* kWordPart = "wortteil";         // a beginning, middle or end part
+inline constexpr const char* kIchForm = "ich";               // present tense, ich
+inline constexpr const char* kDuForm = "du";                 // present tense, du
+inline constexpr const char* kErForm = "er";                 // present tense, er
+inline constexpr const char* kWirForm = "wir";               // the long form (infinitive)
+inline constexpr const char* kSpelling = "schreibweise";     // the whole word written
+inline constexpr const char* kLengthening = "verlaengerung"; // a letter heard by lengthening
+} // namespace asked
+
 // One answer of the child.
 struct Answer {
     // The exercise, by its stable key ("quatschverben", "verben_trennen", ...); stored as it is.
