@@ -7,6 +7,7 @@
 #include "exercises/rhymes/reimverben_schreiben_screen.h"
 #include "exercises/rhymes/verbbedeutung_screen.h"
 #include "exercises/syllables/abc_verben_screen.h"
+#include "exercises/syllables/quatschverben_screen.h"
 #include "exercises/syllables/verben_schnell_lesen_screen.h"
 #include "exercises/syllables/verben_trennen_screen.h"
 #include "exercises/wordbuilding/galgenspiel_screen.h"
@@ -360,6 +361,40 @@ TEST_F(RecordReportsTest, ReimverbenSchreibenReportsEachLetterOfThePartner) {
                           }));
 }
 
+TEST_F(RecordReportsTest, QuatschverbenReportsTheDecisionsAndTheSeparatedWord) {
+    WriteFile(folder_, "VERBEN.TXT", "baden\r\nkochen\r\nschuften\r\n");
+    StartWith("");
+    auto* screen = OpenScreen<QuatschverbenScreen>(ScreenId::Quatschverben);
+    random_.Clear();
+    random_.QueueDraw(1, 3);  // a verb of the list ...
+    random_.QueueDraw(2, 12); // ... baden
+    Click(Find<QWidget>(screen, "Bild11"));
+    ASSERT_EQ(screen->currentWord().Marked, U"1b2a-d3en");
+    auto* entry = Find<QLineEdit>(screen, "Text1");
+    Wait(400);
+    Click(Find<QWidget>(screen, "Befehl5"));
+    Wait(300);
+    Click(Find<QWidget>(screen, "Befehl3"));
+    Wait(500);
+    entry->setText("ba.den");
+    entry->setText("ba.de");
+    random_.Clear(); // the next word is made up
+    Wait(200);
+    entry->setText("ba-den");
+    ASSERT_TRUE(screen->currentWord().Generated);
+    const std::string madeUp = Utf8(screen->currentWord().Marked);
+    Wait(600);
+    Click(Find<QWidget>(screen, "Befehl4"));
+    EXPECT_EQ(Reported(),
+              (Lines{
+                  "quatschverben | 1b2a-d3en | vokallaenge | kurz | falsch | 400 ms | Verbliste",
+                  "quatschverben | 1b2a-d3en | echt | echt | richtig | 300 ms | Verbliste",
+                  "quatschverben | 1b2a-d3en | trennung | ba.den | falsch | 500 ms | Verbliste",
+                  "quatschverben | 1b2a-d3en | trennung | ba-den | richtig | 200 ms | Verbliste",
+                  "quatschverben | " + madeUp + " | echt | falsch | richtig | 600 ms | ohne Kartei",
+              }));
+}
+
 // ---- Due verbs in the draws -----------------------------------------------------------------
 
 TEST_F(RecordReportsTest, ADueVerbComesBackOneDrawInThreeAndOnlyWithinTheSelection) {
@@ -382,6 +417,18 @@ TEST_F(RecordReportsTest, ADueVerbComesBackOneDrawInThreeAndOnlyWithinTheSelecti
         EXPECT_NE(state_.CurrentWord, U"kochen");
     }
     EXPECT_EQ(record_.dueAsked, 8);
+}
+
+TEST_F(RecordReportsTest, QuatschverbenTakesADueVerbForAVerbOfTheList) {
+    StartWith("");
+    record_.due = {U"1k2o.ch3en"};
+    auto* screen = OpenScreen<QuatschverbenScreen>(ScreenId::Quatschverben);
+    random_.Clear();
+    random_.QueueDraw(1, 3); // a verb of the list
+    random_.QueueDraw(0, 3); // the draw in three for a due verb
+    random_.QueueDraw(0, 1);
+    Click(Find<QWidget>(screen, "Bild11"));
+    EXPECT_EQ(screen->currentWord().Marked, U"1k2o.ch3en");
 }
 
 TEST_F(RecordReportsTest, WithoutDueVerbsOrWithTheCardBoxOffTheDrawIsAsBefore) {
