@@ -7,7 +7,6 @@
 #include "learning/record.h"
 #include "tests/support/app_fixture.h"
 
-#include <string>
 #include <vector>
 
 namespace tamurik::testing {
@@ -27,20 +26,6 @@ public:
     int dueAsked = 0;
 };
 
-// One answer in one line, for comparing what was reported with what a test expects.
-inline std::string Describe(const Answer& a) {
-    return a.exercise + " | " + Utf8(a.item) + " | " + a.asked + " | " + Utf8(a.given) + " | " +
-           (a.right ? "richtig" : "falsch") + " | " + std::to_string(a.millis) + " ms | " +
-           (a.fromVerbList ? "Verbliste" : "ohne Kartei");
-}
-
-inline std::vector<std::string> Describe(const std::vector<Answer>& answers) {
-    std::vector<std::string> lines;
-    for (const Answer& a : answers)
-        lines.push_back(Describe(a));
-    return lines;
-}
-
 // The program with a recording learning record in place of one that keeps nothing.
 class RecordTest : public AppTest {
 protected:
@@ -54,12 +39,6 @@ protected:
     template <typename S> S* OpenScreen(ScreenId id) {
         navigator_->Open(id);
         return dynamic_cast<S*>(navigator_->existing(id));
-    }
-    // The answers reported since the last call, described.
-    std::vector<std::string> Reported() {
-        std::vector<std::string> lines = Describe(record_.answers);
-        record_.answers.clear();
-        return lines;
     }
 
     RecordingRecord record_;
