@@ -23,6 +23,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace tamurik::testing {
 namespace {
@@ -362,6 +363,23 @@ TEST_F(RecordReportsTest, ADueVerbLeadsAMeaningSetAndComesFromBeyondAPool) {
         random_.QueueDraw(k, n);
     Click(Find<QWidget>(quatsch, "Bild11"));
     EXPECT_EQ(quatsch->currentWord().Marked, U"1e2u-l3en");
+}
+
+// A record that fails in every way costs the child nothing: the draw and the points are as
+// without it.
+TEST_F(RecordReportsTest, ARecordThatThrowsChangesNothingOnTheScreen) {
+    struct Broken : RecordingRecord {
+        void Report(const Answer&) override { throw std::runtime_error("disk gone"); }
+        std::vector<Text> DueVerbs() override { throw std::runtime_error("disk gone"); }
+    } broken;
+    ASSERT_TRUE(RunStartUp(*dir_, state_, dialogs_));
+    navigator_ = std::make_unique<AppNavigator>(state_, *dir_, random_, clock_, dialogs_, &broken);
+    random_.QueueDraw(1, 2);
+    auto* screen = OpenScreen<GalgenspielScreen>(ScreenId::Galgenspiel);
+    EXPECT_EQ(state_.CurrentWord, U"säumen");
+    Pick(Find<QListWidget>(screen, "Liste1"), " s ");
+    EXPECT_EQ(state_.Points, 1);
+    navigator_.reset(); // before the record it uses goes
 }
 
 } // namespace
