@@ -4,8 +4,8 @@ set -euo pipefail
 TAMURIK_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core)
 # What the tests need beyond the build: a display server for the installed program, and the
-# validators of its metadata.
-TAMURIK_TEST_PACKAGES=(xvfb xauth x11-utils desktop-file-utils appstream)
+# validators of its metadata and manual pages.
+TAMURIK_TEST_PACKAGES=(xvfb xauth x11-utils desktop-file-utils appstream man-db)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

@@ -30,8 +30,16 @@ for file in bin/tamurik bin/tamurik-wortliste libexec/tamurik/tamurik \
     share/tamurik/ZAHLVERB.TXT share/tamurik/ZAHLREIM.TXT share/tamurik/VERBEN.TXT \
     share/tamurik/TAMURIK.RTF share/applications/de.tamurik.Tamurik.desktop \
     share/metainfo/de.tamurik.Tamurik.metainfo.xml \
-    share/icons/hicolor/scalable/apps/de.tamurik.Tamurik.svg; do
+    share/icons/hicolor/scalable/apps/de.tamurik.Tamurik.svg \
+    share/man/man6/tamurik.6 share/man/de/man6/tamurik.6 \
+    share/man/man1/tamurik-wortliste.1 share/man/de/man1/tamurik-wortliste.1; do
     [ -e "$prefix/$file" ] || fail "not installed: $file"
+done
+# A manual page must render without a warning and name itself in a form whatis finds.
+for page in "$prefix"/share/man/*/tamurik* "$prefix"/share/man/de/*/tamurik*; do
+    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$page" 2>&1 >/dev/null)
+    [ -z "$warnings" ] || fail "${page#"$prefix/"}: $warnings"
+    lexgrog "$page" >/dev/null || fail "${page#"$prefix/"}: no NAME line that whatis can read"
 done
 desktop-file-validate "$prefix/share/applications/de.tamurik.Tamurik.desktop" ||
     fail "desktop file does not validate"
