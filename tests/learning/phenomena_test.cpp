@@ -1,0 +1,266 @@
+// The verb phenomena: a hand-made table of shipped verbs checked against the whole shipped
+// list, the rules every verb follows, and which phenomena an answer counts for.
+
+#include "learning/phenomena.h"
+#include "learning/record.h"
+
+#include "core/conjugation.h"
+#include "core/word_lists.h"
+#include "core/work_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <string>
+
+namespace tamurik {
+namespace {
+
+// The keys of the phenomena, joined by blanks: how a table row reads.
+std::string Keys(const std::vector<Phenomenon>& phenomena) {
+    std::string keys;
+    for (Phenomenon p : phenomena)
+        keys += (keys.empty() ? "" : " ") + std::string(InfoOf(p).key);
+    return keys;
+}
+
+std::vector<Text> ShippedMarkedWords() {
+    const WorkDir data(TAMURIK_DATA_DIR);
+    const std::optional<std::vector<Text>> lines = ReadWordLines(data, "ZAHLVERB.TXT");
+    EXPECT_TRUE(lines.has_value());
+    std::vector<Text> words;
+    for (const Text& line : lines.value_or(std::vector<Text>{}))
+        words.push_back(MarkedWord(line));
+    return words;
+}
+
+// Written by hand from German spelling: the stem vowel's length and marking, what follows a
+// short vowel, the vowel change of the strong verbs (du form), the ending, and b, d, g at the
+// end of the stem. Every verb also has its syllable boundary ("silbengrenze"), added below.
+const std::map<std::string, std::string> kHandMade{
+    {"1b2a.ck3en", "kurz_ck"},
+    {"1b2a-d3en", "lang_unmarkiert auslautverhaertung"},
+    {"1b2el.l3en", "kurz_doppelkonsonant"},
+    {"1bl2it.z3en", "kurz_tz"},
+    {"1b2in.d3en", "kurz_konsonantengruppe auslautverhaertung"},
+    {"1b2ie-g3en", "lang_ie auslautverhaertung"},
+    {"1f2ah-r3en", "lang_h wechsel_a_ae"},
+    {"1g2e-b3en", "lang_unmarkiert wechsel_e_i auslautverhaertung"},
+    {"1l2e-s3en", "lang_unmarkiert wechsel_e_ie"},
+    {"1s2e-h3en", "lang_unmarkiert silbentrennendes_h wechsel_e_ie"},
+    {"1l2au-f3en", "zwielaut wechsel_au_aeu"},
+    {"1st2o-ß3en", "lang_unmarkiert sz_nach_lang wechsel_o_oe"},
+    {"1h2ei-ß3en", "zwielaut sz_nach_lang"},
+    {"1gr2ü-ß3en", "lang_unmarkiert sz_nach_lang"},
+    {"12aa-l3en", "lang_doppelvokal"},
+    {"1l2ee-r3en", "lang_doppelvokal"},
+    {"1t2ee-r3en", "lang_doppelvokal"},
+    {"1b2au-3en", "zwielaut"},
+    {"1f2ei-3ern", "zwielaut endung_ern"},
+    {"1s2am.m3eln", "kurz_doppelkonsonant endung_eln"},
+    {"1w2an.d3ern", "kurz_konsonantengruppe endung_ern"},
+    {"1dr2e-h3en", "lang_unmarkiert silbentrennendes_h"},
+    {"1bl2ü-h3en", "lang_unmarkiert silbentrennendes_h"},
+    {"1z2ie-h3en", "lang_ie silbentrennendes_h"},
+    {"1r2ei-h3en", "zwielaut silbentrennendes_h"},
+    {"1k2om.m3en", "kurz_doppelkonsonant"},
+    {"12öff.n3en", "kurz_doppelkonsonant"},
+    {"1w2app.n3en", "kurz_doppelkonsonant"},
+    {"1h2err.sch3en", "kurz_doppelkonsonant"},
+    {"1tr2ock.n3en", "kurz_ck"},
+    {"1kl2eck.s3en", "kurz_ck"},
+    {"1f2i.sch3en", "kurz_konsonantengruppe"},
+    {"1h2e.x3en", "kurz_konsonantengruppe"},
+    {"1br2e.ch3en", "kurz_konsonantengruppe wechsel_e_i"},
+    {"1s2in.g3en", "kurz_konsonantengruppe"},
+    {"1br2in.g3en", "kurz_konsonantengruppe"},
+    {"12eg.g3en", "kurz_doppelkonsonant auslautverhaertung"},
+    {"1schr2ub.b3en", "kurz_doppelkonsonant auslautverhaertung"},
+    {"1l2ie-b3en", "lang_ie auslautverhaertung"},
+    {"1s2a-g3en", "lang_unmarkiert auslautverhaertung"},
+    {"1b2e-b3en", "lang_unmarkiert auslautverhaertung"},
+    {"1w2oh-n3en", "lang_h"},
+    {"1n2eh-m3en", "lang_h wechsel_e_i"},
+    {"1b2oh-n3ern", "lang_h endung_ern"},
+    {"1h2el.f3en", "kurz_konsonantengruppe wechsel_e_i"},
+    {"1tr2ef.f3en", "kurz_doppelkonsonant wechsel_e_i"},
+    {"12es.s3en", "kurz_doppelkonsonant wechsel_e_i"},
+    {"1tr2e-t3en", "lang_unmarkiert wechsel_e_i"},
+    {"1h2al.t3en", "kurz_konsonantengruppe wechsel_a_ae"},
+    {"1f2al.l3en", "kurz_doppelkonsonant wechsel_a_ae"},
+    {"1l2as.s3en", "kurz_doppelkonsonant wechsel_a_ae"},
+    {"1f2as.s3en", "kurz_doppelkonsonant"},
+    {"1w2a.sch3en", "kurz_konsonantengruppe wechsel_a_ae"},
+    {"1schl2a-f3en", "lang_unmarkiert wechsel_a_ae"},
+    {"1l2a-d3en", "lang_unmarkiert wechsel_a_ae auslautverhaertung"},
+    {"1w2er.f3en", "kurz_konsonantengruppe wechsel_e_i"},
+    {"1qu2el.l3en", "kurz_doppelkonsonant wechsel_e_i"},
+    {"1sch2ät.z3en", "kurz_tz"},
+    {"1s2it.z3en", "kurz_tz"},
+    {"1kr2it.z3eln", "kurz_tz endung_eln"},
+    {"1w2a.ck3eln", "kurz_ck endung_eln"},
+    {"1fl2a.ck3ern", "kurz_ck endung_ern"},
+    {"1d2amp.f3en", "kurz_konsonantengruppe"},
+    {"12ach.t3en", "kurz_konsonantengruppe"},
+    {"1l2er.n3en", "kurz_konsonantengruppe"},
+    {"1w2id.m3en", "kurz_konsonantengruppe"},
+    {"1t2isch.l3ern", "kurz_konsonantengruppe endung_ern"},
+    {"1h2ams.t3ern", "kurz_konsonantengruppe endung_ern"},
+    {"1k2u.sch3eln", "kurz_konsonantengruppe endung_eln"},
+    {"1l2ai-ch3en", "zwielaut"},
+    {"1schr2ei-b3en", "zwielaut auslautverhaertung"},
+    {"1kl2ei-d3en", "zwielaut auslautverhaertung"},
+    {"1schl2eu-d3ern", "zwielaut endung_ern"},
+    {"1qu2a-k3en", "lang_unmarkiert"},
+    {"1qu2ie-k3en", "lang_ie"},
+    {"1n2ä-h3ern", "lang_unmarkiert silbentrennendes_h endung_ern"},
+    {"1w2ie-h3ern", "lang_ie silbentrennendes_h endung_ern"},
+    {"1m2ei-ß3eln", "zwielaut sz_nach_lang endung_eln"},
+    {"12äu-ß3ern", "zwielaut sz_nach_lang endung_ern"},
+    {"1sp2a-ß3en", "lang_unmarkiert sz_nach_lang"},
+    {"1thr2o-n3en", "lang_unmarkiert"},
+    {"1h2ie-v3en", "lang_ie"},
+    {"12u-z3en", "lang_unmarkiert"},
+};
+
+// The table's keys in the order of AllPhenomena, with the syllable boundary every verb has.
+std::string Expected(const std::string& keys) {
+    std::set<std::string> wanted{"silbengrenze"};
+    for (std::size_t start = 0; start < keys.size();) {
+        const std::size_t end = std::min(keys.find(' ', start), keys.size());
+        wanted.insert(keys.substr(start, end - start));
+        start = end + 1;
+    }
+    std::vector<Phenomenon> ordered;
+    for (const PhenomenonInfo& info : AllPhenomena())
+        if (wanted.erase(std::string(info.key)) > 0)
+            ordered.push_back(info.phenomenon);
+    EXPECT_TRUE(wanted.empty()) << "unknown key " << *wanted.begin();
+    return Keys(ordered);
+}
+
+TEST(Phenomena, TheHandMadeTableHoldsForTheShippedList) {
+    ASSERT_GE(kHandMade.size(), 60u);
+    std::set<std::string> found;
+    for (const Text& word : ShippedMarkedWords()) {
+        const auto row = kHandMade.find(ToUtf8(word));
+        if (row == kHandMade.end())
+            continue;
+        found.insert(row->first);
+        EXPECT_EQ(Keys(VerbPhenomena(word)), Expected(row->second)) << row->first;
+    }
+    for (const auto& [word, keys] : kHandMade)
+        EXPECT_TRUE(found.contains(word)) << word << " is not in the shipped list";
+}
+
+TEST(Phenomena, EveryShippedVerbHasOneStemVowelAndItsBoundary) {
+    using P = Phenomenon;
+    const std::set<P> shortVowel{P::ShortDoubleConsonant, P::ShortCk, P::ShortTz, P::ShortCluster};
+    const std::set<P> longVowel{P::LongIe, P::LongH, P::LongDoubleVowel, P::LongUnmarked,
+                                P::Diphthong};
+    const std::set<P> change{P::ChangeEToI, P::ChangeEToIe, P::ChangeAToAe, P::ChangeAuToAeu,
+                             P::ChangeOToOe};
+    std::map<P, int> counts;
+    const std::vector<Text> words = ShippedMarkedWords();
+    ASSERT_GT(words.size(), 1000u);
+    for (const Text& word : words) {
+        const std::vector<P> tags = VerbPhenomena(word);
+        const std::string name = ToUtf8(word);
+        const auto count = [&](const std::set<P>& of) {
+            return std::count_if(tags.begin(), tags.end(), [&](P p) { return of.contains(p); });
+        };
+        const bool isShort = Contains(word, U'.');
+        EXPECT_EQ(count(isShort ? shortVowel : longVowel), 1) << name;
+        EXPECT_EQ(count(isShort ? longVowel : shortVowel), 0) << name;
+        EXPECT_TRUE(std::find(tags.begin(), tags.end(), P::SyllableBoundary) != tags.end()) << name;
+        // Only a verb of the strong table changes its vowel.
+        if (count(change) > 0) {
+            EXPECT_TRUE(StrongVerbForms(CleanWord(word)).has_value()) << name;
+        }
+        for (P p : tags)
+            ++counts[p];
+    }
+    // Each phenomenon the teacher can be shown occurs in the shipped list.
+    for (const PhenomenonInfo& info : AllPhenomena())
+        EXPECT_GT(counts[info.phenomenon], 0) << info.key;
+}
+
+TEST(Phenomena, KeysAreUniqueAndFoundAgain) {
+    std::set<std::string_view> keys;
+    for (const PhenomenonInfo& info : AllPhenomena()) {
+        EXPECT_TRUE(keys.insert(info.key).second) << info.key;
+        EXPECT_EQ(PhenomenonOfKey(info.key), info.phenomenon);
+        EXPECT_EQ(InfoOf(info.phenomenon).key, info.key);
+        EXPECT_FALSE(info.name.empty());
+    }
+    EXPECT_EQ(PhenomenonOfKey("unbekannt"), std::nullopt);
+}
+
+TEST(Phenomena, OddWordsGiveWhatTheyShowAndNeverBreak) {
+    const std::pair<Text, std::string> rows[] = {
+        {U"", ""},
+        {U"-", "silbengrenze"},
+        {U".", "silbengrenze"},
+        {U"123", ""},
+        // Without marks only what needs none: the ending, the vowel change, a devoiced stem.
+        {U"sammeln", "endung_eln"},
+        {U"geben", "wechsel_e_i auslautverhaertung"},
+        // Upper case and an explanation after the word change nothing.
+        {U"1G2E-B3EN = etwas reichen",
+         "lang_unmarkiert wechsel_e_i silbengrenze auslautverhaertung"},
+        // Made-up words are read by their marks like listed ones.
+        {U"1schw2ö-ß3eln", "lang_unmarkiert sz_nach_lang silbengrenze endung_eln"},
+        {U"1kn2a.ck3en", "kurz_ck silbengrenze"},
+        {U"1bl2aa-p3en", "lang_doppelvokal silbengrenze"},
+        {U".-.-.-", "silbengrenze"},
+        // The first separator counts.
+        {U"1b2a-.ck3en", "lang_unmarkiert silbengrenze"},
+    };
+    for (const auto& [word, keys] : rows)
+        EXPECT_EQ(Keys(VerbPhenomena(word)), keys) << ToUtf8(word);
+    const Text huge(100000, U'ä');
+    EXPECT_EQ(Keys(VerbPhenomena(huge + U"-" + huge)), "lang_unmarkiert silbengrenze");
+}
+
+TEST(Phenomena, AnAnswerCountsForWhatWasAsked) {
+    struct Row {
+        const char* asked;
+        Text item;
+        std::string keys;
+    };
+    const Row rows[] = {
+        {asked::kSeparator, U"1g2e-b3en", "lang_unmarkiert silbengrenze"},
+        {asked::kVowelLength, U"1g2e-b3en", "lang_unmarkiert"},
+        {asked::kVowelLength, U"1h2ei-ß3en", "zwielaut sz_nach_lang"},
+        {asked::kReality, U"1g2e-b3en", ""},
+        {asked::kOrder, U"1g2e-b3en", ""},
+        {asked::kMeaning, U"1g2e-b3en", ""},
+        {asked::kRhymePartner, U"1g2e-b3en", ""},
+        {asked::kReading, U"1s2am.m3eln", "kurz_doppelkonsonant endung_eln"},
+        {asked::kLetter, U"1dr2e-h3en", "lang_unmarkiert silbentrennendes_h"},
+        {asked::kWordPart, U"1f2ei-3ern", "zwielaut endung_ern"},
+        {asked::kSpelling, U"1g2e-b3en", "lang_unmarkiert"},
+        {asked::kIchForm, U"1s2am.m3eln", "kurz_doppelkonsonant endung_eln"},
+        {asked::kWirForm, U"1l2ie-b3en", "lang_ie"},
+        {asked::kDuForm, U"1g2e-b3en", "wechsel_e_i auslautverhaertung"},
+        {asked::kErForm, U"1f2ah-r3en", "wechsel_a_ae"},
+        {asked::kDuForm, U"1s2am.m3eln", "kurz_doppelkonsonant endung_eln"},
+        {asked::kErForm, U"1h2ei-ß3en", "sz_nach_lang"},
+        {asked::kDuForm, U"1w2oh-n3en", ""},
+        {asked::kLengthening, U"1l2e-b3en", "auslautverhaertung"},
+        {asked::kLengthening, U"1k2om.m3en", "kurz_doppelkonsonant"},
+        {asked::kLengthening, U"1r2ei-ß3en", "sz_nach_lang"},
+        {asked::kLengthening, U"1l2au-f3en", "wechsel_au_aeu"},
+        {asked::kLengthening, U"1f2eu-3ern", ""},
+        {"unbekannt", U"1g2e-b3en", ""},
+        {"", U"1g2e-b3en", ""},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(Keys(AnswerPhenomena(row.asked, row.item)), row.keys)
+            << row.asked << " " << ToUtf8(row.item);
+}
+
+} // namespace
+} // namespace tamurik
