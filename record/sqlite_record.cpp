@@ -65,6 +65,10 @@ QString QKey(std::string_view key) {
     return QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
 }
 
+QVariant Int(long long value) {
+    return QVariant::fromValue<qint64>(value);
+}
+
 QSqlError Failure(const QString& text) {
     return QSqlError(QString(), text, QSqlError::UnknownError);
 }
@@ -459,16 +463,16 @@ std::optional<QSqlError> SqliteRecord::WriteAnswer(const Answer& answer) {
     const int right = answer.right ? 1 : 0;
     return InTransaction(store_->db, [&]() -> std::optional<QSqlError> {
         QSqlQuery& insert = s.insertAnswer;
-        const QVariant values[] = {QVariant::fromValue<qint64>(childId_),
-                                   QVariant::fromValue<qint64>(now),
-                                   QVariant::fromValue<qint64>(today),
-                                   QVariant::fromValue<qint64>(WeekStart(today)),
+        const QVariant values[] = {Int(childId_),
+                                   Int(now),
+                                   Int(today),
+                                   Int(WeekStart(today)),
                                    QString::fromStdString(answer.exercise),
                                    QText(answer.item),
                                    QString::fromStdString(answer.asked),
                                    QText(answer.given),
                                    right,
-                                   QVariant::fromValue<qint64>(answer.millis),
+                                   Int(answer.millis),
                                    answer.fromVerbList ? 1 : 0};
         for (int i = 0; i < static_cast<int>(std::size(values)); ++i)
             insert.bindValue(i, values[i]);
@@ -482,9 +486,9 @@ std::optional<QSqlError> SqliteRecord::WriteAnswer(const Answer& answer) {
         for (Phenomenon phenomenon : AnswerPhenomena(answer.asked, answer.item)) {
             QSqlQuery& tag = s.insertPhenomenon;
             tag.bindValue(0, answerId);
-            tag.bindValue(1, QVariant::fromValue<qint64>(childId_));
+            tag.bindValue(1, Int(childId_));
             tag.bindValue(2, QKey(InfoOf(phenomenon).key));
-            tag.bindValue(3, QVariant::fromValue<qint64>(today));
+            tag.bindValue(3, Int(today));
             tag.bindValue(4, right);
             if (!tag.exec())
                 return tag.lastError();
@@ -493,7 +497,7 @@ std::optional<QSqlError> SqliteRecord::WriteAnswer(const Answer& answer) {
         if (!answer.fromVerbList)
             return std::nullopt;
         QSqlQuery& read = s.readCard;
-        read.bindValue(0, QVariant::fromValue<qint64>(childId_));
+        read.bindValue(0, Int(childId_));
         read.bindValue(1, QText(answer.item));
         if (!read.exec())
             return read.lastError();
@@ -505,10 +509,10 @@ std::optional<QSqlError> SqliteRecord::WriteAnswer(const Answer& answer) {
         if (!after || after == before)
             return std::nullopt;
         QSqlQuery& write = s.writeCard;
-        write.bindValue(0, QVariant::fromValue<qint64>(childId_));
+        write.bindValue(0, Int(childId_));
         write.bindValue(1, QText(answer.item));
         write.bindValue(2, after->compartment);
-        write.bindValue(3, QVariant::fromValue<qint64>(after->dueDay));
+        write.bindValue(3, Int(after->dueDay));
         if (!write.exec())
             return write.lastError();
         return std::nullopt;
@@ -526,7 +530,7 @@ std::vector<Text> SqliteRecord::DueVerbs() {
     if (childId_ == 0 || !store_ || !cardBoxOn_())
         return {};
     QSqlQuery& query = store_->statements->cardBox;
-    query.bindValue(0, QVariant::fromValue<qint64>(childId_));
+    query.bindValue(0, Int(childId_));
     if (!query.exec()) {
         AfterReadFailure(query.lastError());
         return {};
@@ -539,83 +543,59 @@ std::vector<Text> SqliteRecord::DueVerbs() {
     return tamurik::DueVerbs(std::move(box), Today());
 }
 
-namespace {
-
-// Runs a query of the teacher's with its bound values; each row goes to `row`.
-template <typename Row>
-std::optional<QSqlError> Ask(QSqlDatabase& db, const char* statement,
-                             std::initializer_list<QVariant> values, Row&& row) {
-    QSqlQuery query(db);
+bool SqliteRecord::Ask(const char* statement, std::initializer_list<QVariant> values,
+                       const std::function<void(const QSqlQuery&)>& row) {
+    if (!EnsureOpen(false))
+        return false;
+    QSqlQuery query(store_->db);
     query.setForwardOnly(true);
-    if (!query.prepare(QString::fromLatin1(statement)))
-        return query.lastError();
     int i = 0;
-    for (const QVariant& value : values)
-        query.bindValue(i++, value);
-    if (!query.exec())
-        return query.lastError();
-    while (query.next())
-        row(query);
-    return std::nullopt;
+    if (query.prepare(QString::fromLatin1(statement))) {
+        for (const QVariant& value : values)
+            query.bindValue(i++, value);
+        if (query.exec()) {
+            while (query.next())
+                row(query);
+            return true;
+        }
+    }
+    AfterReadFailure(query.lastError());
+    return false;
 }
-
-} // namespace
 
 std::vector<ChildSummary> SqliteRecord::Children() {
     std::vector<ChildSummary> children;
-    if (!EnsureOpen(false))
-        return children;
-    const std::optional<QSqlError> error =
-        Ask(store_->db, sql::kChildren, {}, [&](const QSqlQuery& q) {
-            children.push_back(ChildSummary{q.value(0).toLongLong(), TextOf(q.value(1).toString()),
-                                            q.value(2).toLongLong(), q.value(3).toLongLong(),
-                                            q.value(4).toLongLong(), q.value(5).toLongLong(),
-                                            q.value(6).toLongLong()});
-        });
-    if (error) {
-        AfterReadFailure(*error);
-        return {};
-    }
-    return children;
+    const bool ok = Ask(sql::kChildren, {}, [&](const QSqlQuery& q) {
+        children.push_back(ChildSummary{q.value(0).toLongLong(), TextOf(q.value(1).toString()),
+                                        q.value(2).toLongLong(), q.value(3).toLongLong(),
+                                        q.value(4).toLongLong(), q.value(5).toLongLong(),
+                                        q.value(6).toLongLong()});
+    });
+    return ok ? children : std::vector<ChildSummary>{};
 }
 
 std::vector<WeekExerciseCount> SqliteRecord::WeeksByExercise(std::int64_t child) {
     std::vector<WeekExerciseCount> weeks;
-    if (!EnsureOpen(false))
-        return weeks;
-    const std::optional<QSqlError> error =
-        Ask(store_->db, sql::kWeeksByExercise, {QVariant::fromValue<qint64>(child)},
-            [&](const QSqlQuery& q) {
-                weeks.push_back(WeekExerciseCount{
-                    q.value(0).toLongLong(), q.value(1).toString().toStdString(),
-                    AnswerCount{q.value(2).toLongLong(), q.value(3).toLongLong()}});
-            });
-    if (error) {
-        AfterReadFailure(*error);
-        return {};
-    }
-    return weeks;
+    const bool ok = Ask(sql::kWeeksByExercise, {Int(child)}, [&](const QSqlQuery& q) {
+        weeks.push_back(
+            WeekExerciseCount{q.value(0).toLongLong(), q.value(1).toString().toStdString(),
+                              AnswerCount{q.value(2).toLongLong(), q.value(3).toLongLong()}});
+    });
+    return ok ? weeks : std::vector<WeekExerciseCount>{};
 }
 
 std::vector<PhenomenonCount> SqliteRecord::ByPhenomenon(std::int64_t child, DayRange days) {
     std::vector<PhenomenonCount> counts;
-    if (!EnsureOpen(false))
-        return counts;
-    const std::optional<QSqlError> error = Ask(
-        store_->db, sql::kByPhenomenon,
-        {QVariant::fromValue<qint64>(child), QVariant::fromValue<qint64>(days.from),
-         QVariant::fromValue<qint64>(days.to)},
-        [&](const QSqlQuery& q) {
+    const bool ok = Ask(
+        sql::kByPhenomenon, {Int(child), Int(days.from), Int(days.to)}, [&](const QSqlQuery& q) {
             // A key this program does not know (a newer one's) is left out.
             if (const std::optional<Phenomenon> phenomenon =
                     PhenomenonOfKey(q.value(0).toString().toStdString()))
                 counts.push_back(PhenomenonCount{
                     *phenomenon, AnswerCount{q.value(1).toLongLong(), q.value(2).toLongLong()}});
         });
-    if (error) {
-        AfterReadFailure(*error);
+    if (!ok)
         return {};
-    }
     std::sort(counts.begin(), counts.end(), [](const PhenomenonCount& a, const PhenomenonCount& b) {
         return a.phenomenon < b.phenomenon;
     });
@@ -624,20 +604,12 @@ std::vector<PhenomenonCount> SqliteRecord::ByPhenomenon(std::int64_t child, DayR
 
 std::array<long long, kCompartments> SqliteRecord::CardBoxCounts(std::int64_t child) {
     std::array<long long, kCompartments> counts{};
-    if (!EnsureOpen(false))
-        return counts;
-    const std::optional<QSqlError> error =
-        Ask(store_->db, sql::kCardCounts, {QVariant::fromValue<qint64>(child)},
-            [&](const QSqlQuery& q) {
-                const int compartment = q.value(0).toInt();
-                if (compartment >= 1 && compartment <= kCompartments)
-                    counts[static_cast<std::size_t>(compartment - 1)] = q.value(1).toLongLong();
-            });
-    if (error) {
-        AfterReadFailure(*error);
-        return {};
-    }
-    return counts;
+    const bool ok = Ask(sql::kCardCounts, {Int(child)}, [&](const QSqlQuery& q) {
+        const int compartment = q.value(0).toInt();
+        if (compartment >= 1 && compartment <= kCompartments)
+            counts[static_cast<std::size_t>(compartment - 1)] = q.value(1).toLongLong();
+    });
+    return ok ? counts : std::array<long long, kCompartments>{};
 }
 
 } // namespace tamurik

@@ -19,6 +19,8 @@
 #include <optional>
 
 class QSqlError;
+class QSqlQuery;
+class QVariant;
 
 namespace tamurik {
 
@@ -75,6 +77,9 @@ private:
     bool Write(const std::function<std::optional<QSqlError>()>& write);
     // After a failed read: a damaged file is set aside.
     void AfterReadFailure(const QSqlError& error);
+    // Runs one of the teacher's questions, each row to `row`; false when it failed.
+    bool Ask(const char* statement, std::initializer_list<QVariant> values,
+             const std::function<void(const QSqlQuery&)>& row);
     void TellCannotSave(const QSqlError& error);
     void TurnOff();
     long long Today() const;
