@@ -103,10 +103,12 @@ std::optional<QSqlError> Migrate(QSqlDatabase& db, int from) {
     return std::nullopt;
 }
 
-Text DamagedText(const fs::path& aside) {
+// Where the damaged file is now; `fresh` when a new record was begun.
+Text DamagedText(const fs::path& aside, bool fresh) {
     return Text(U"Die Datei mit dem Lernstand war beschädigt. Sie wurde nicht gelöscht, sondern "
                 U"umbenannt und liegt jetzt hier:") +
-           CR + TextOf(QPath(aside)) + CR + U"Ein neuer Lernstand wurde begonnen.";
+           CR + TextOf(QPath(aside)) +
+           (fresh ? CR + Text(U"Ein neuer Lernstand wurde begonnen.") : Text());
 }
 
 Text NewerText(const fs::path& file) {
@@ -305,34 +307,29 @@ std::optional<fs::path> SqliteRecord::SetAside() const {
 
 bool SqliteRecord::StartAfresh() {
     store_.reset();
+    childId_ = 0;
     const std::optional<fs::path> aside = SetAside();
     if (!aside) {
-        TellCannotSave(Failure(QStringLiteral("damaged file could not be renamed")));
-        TurnOff();
+        GiveUp(Failure(QStringLiteral("damaged file could not be renamed")));
         return false;
     }
     std::optional<QSqlError> error = CreateFresh();
-    Opening opening;
     if (!error) {
-        opening = Connect(FilePath());
-        error = opening.error;
-    }
-    tell_(DamagedText(*aside));
-    if (opening.state != Opening::State::Ready) {
-        TellCannotSave(error.value_or(Failure(QString())));
-        TurnOff();
-        return false;
-    }
-    store_ = std::move(opening.store);
-    childId_ = 0;
-    if (!childKey_.isEmpty()) {
-        if (std::optional<QSqlError> failure = RegisterChild()) {
-            TellCannotSave(*failure);
-            TurnOff();
-            return false;
+        Opening opening = Connect(FilePath());
+        if (opening.state == Opening::State::Ready) {
+            store_ = std::move(opening.store);
+            if (!childKey_.isEmpty())
+                error = RegisterChild();
+        } else {
+            error = opening.error;
         }
     }
-    return true;
+    if (error)
+        TurnOff();
+    tell_(DamagedText(*aside, !error));
+    if (error)
+        TellCannotSave(*error);
+    return !error;
 }
 
 bool SqliteRecord::EnsureOpen(bool create) {
@@ -345,8 +342,7 @@ bool SqliteRecord::EnsureOpen(bool create) {
         if (!create)
             return false;
         if (std::optional<QSqlError> error = CreateFresh()) {
-            TellCannotSave(*error);
-            TurnOff();
+            GiveUp(*error);
             return false;
         }
     }
@@ -358,14 +354,13 @@ bool SqliteRecord::EnsureOpen(bool create) {
     case Opening::State::Damaged:
         return StartAfresh();
     case Opening::State::Newer:
-        tell_(NewerText(FilePath()));
         TurnOff();
+        tell_(NewerText(FilePath()));
         return false;
     case Opening::State::Failed:
         break;
     }
-    TellCannotSave(opening.error);
-    TurnOff();
+    GiveUp(opening.error);
     return false;
 }
 
@@ -373,6 +368,12 @@ void SqliteRecord::TurnOff() {
     off_ = true;
     store_.reset();
     childId_ = 0;
+}
+
+void SqliteRecord::GiveUp(const QSqlError& error) {
+    // Off before the message: while its box is open, nothing more is tried.
+    TurnOff();
+    TellCannotSave(error);
 }
 
 void SqliteRecord::TellCannotSave(const QSqlError& error) {

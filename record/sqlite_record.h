@@ -82,6 +82,8 @@ private:
              const std::function<void(const QSqlQuery&)>& row);
     void TellCannotSave(const QSqlError& error);
     void TurnOff();
+    // Turns the record off for the run and tells why nothing can be saved.
+    void GiveUp(const QSqlError& error);
     long long Today() const;
 
     std::filesystem::path folder_;
