@@ -256,6 +256,9 @@ void MainMenu::NewUser() {
     setWindowTitle(QStringLiteral("Tamurik:  ") + ToQ(entry));
     state().Points = 0;
     ShowPointsDisplay();
+    // The learning record knows the child again by this name (and keeps nothing for a name of
+    // blanks only).
+    context().record.SetChild(entry);
 }
 
 void MainMenu::StartRewardGame() {
