@@ -3,20 +3,16 @@
 // it: each text reachable in the accessibility tree, each control named in German, reached by
 // the Tab key and showing when it has the focus.
 
-#include "info/info_box.h"
-#include "info/manual_viewer.h"
 #include "menu/main_menu.h"
 #include "settings/settings_screen.h"
 #include "tests/support/app_fixture.h"
 #include "ui/click_label.h"
 #include "ui/exercise_frame.h"
 #include "ui/geometry.h"
-#include "ui/text_qt.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
-#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -247,21 +243,6 @@ void ExpectReachableAndNamed(QWidget* window) {
 TEST_F(ReadableScreensTest, EveryTextIsReachableAndEveryControlHasAGermanName) {
     Start();
     ForEveryScreen([](QWidget& window) { ExpectReachableAndNamed(&window); });
-    // The manual is read as a document with its text.
-    navigator_->Open(ScreenId::Manual);
-    auto* manual = dynamic_cast<ManualViewer*>(navigator_->existing(ScreenId::Manual));
-    ASSERT_NE(manual, nullptr);
-    QAccessibleInterface* view = QAccessible::queryAccessibleInterface(manual->view());
-    ASSERT_NE(view->textInterface(), nullptr);
-    EXPECT_TRUE(view->textInterface()
-                    ->text(0, view->textInterface()->characterCount())
-                    .contains(QStringLiteral("Lesehilfen für die Farben")));
-    // The info text, whole.
-    navigator_->Open(ScreenId::Info);
-    QAccessibleInterface* info = QAccessible::queryAccessibleInterface(
-        Find<QLabel>(&navigator_->screen(ScreenId::Info), "Bezeichnung7"));
-    EXPECT_EQ(info->role(), QAccessible::StaticText);
-    EXPECT_TRUE(Spoken(info).endsWith(QStringLiteral("Viel Spaß beim Üben!")));
 }
 
 // The controls in the order the Tab key walks them from `first`, once round.
@@ -318,36 +299,6 @@ void ExpectKeyboardReachesEveryControlVisibly(QWidget* window) {
 TEST_F(ReadableScreensTest, TheKeyboardReachesEveryControlAndShowsWhereItIs) {
     Start();
     ForEveryScreen([](QWidget& window) { ExpectKeyboardReachesEveryControlVisibly(&window); });
-}
-
-TEST_F(ReadableScreensTest, BoxesStandBesideTheMemoryBoardAndTheInfoTextFits) {
-    Start();
-    navigator_->Open(ScreenId::Memory);
-    Screen& memory = navigator_->screen(ScreenId::Memory);
-    // The eighteen fields are kept clear, the icons at the left are not.
-    const QRect fields = DialogKeepClear(&memory);
-    for (int field = 1; field <= 18; ++field)
-        EXPECT_TRUE(fields.contains(
-            Find<QWidget>(&memory, QStringLiteral("Bezeichnung%1").arg(field))->geometry()))
-            << field;
-    EXPECT_FALSE(fields.intersects(Find<QWidget>(&memory, "Bild1")->geometry()));
-    // Every other exercise keeps its whole window clear.
-    navigator_->Open(ScreenId::Verbformen);
-    Screen& formen = navigator_->screen(ScreenId::Verbformen);
-    EXPECT_EQ(DialogKeepClear(&formen), formen.rect());
-
-    navigator_->Open(ScreenId::Info);
-    auto* text = Find<QLabel>(&navigator_->screen(ScreenId::Info), "Bezeichnung7");
-    EXPECT_EQ(text->text(), InfoText());
-    EXPECT_LE(text->heightForWidth(text->width()), text->height());
-}
-
-TEST_F(ReadableScreensTest, VerbenSchreibenAsksForEineZeit) {
-    Start();
-    navigator_->Open(ScreenId::VerbenSchreiben);
-    EXPECT_EQ(Find<QLabel>(&navigator_->screen(ScreenId::VerbenSchreiben), "Bezeichnung6")->text(),
-              "Stelle eine Zeit ein und klicke auf die grüne Ampel. Klicke auf das lila Feld für "
-              "die Bestenliste.");
 }
 
 } // namespace

@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -88,13 +87,6 @@ TEST(PlaceDialogTest, BesideTheAreaKeptClearWhereTheScreenHasRoom) {
         const QPoint at = PlaceDialog(box, c.screen, window, c.keepClear);
         EXPECT_EQ(at, c.expected) << c.what;
     }
-    // No room anywhere: on the screen, at a side, covering less than a box in the middle.
-    const QRect small(0, 0, 1280, 800);
-    const QRect tall(140, 60, 1000, 680);
-    const QPoint at = PlaceDialog(box, small, tall, tall);
-    EXPECT_TRUE(small.contains(QRect(at, box)));
-    const QRect covered = QRect(at, box).intersected(tall);
-    EXPECT_LT(covered.width() * covered.height(), box.width() * box.height() * 2 / 3);
 }
 
 TEST(QtDialogsTest, TheTextsOwnLineBreaksAreItsOnlyOnesInTheScaledFont) {
@@ -146,21 +138,6 @@ TEST(QtDialogsTest, NoIsTheDefaultAndEscapeAnswersNo) {
     WhenShown([](QDialog& box) { Button(box, QStringLiteral("Ja"))->click(); });
     EXPECT_EQ(dialogs.Message(question, U"Programmende", DialogButtons::YesNo, DialogIcon::Stop),
               DialogAnswer::Yes);
-}
-
-TEST(QtDialogsTest, InputReturnsTheEntryOrNothingOnCancel) {
-    QtDialogs dialogs;
-    WhenShown([](QDialog& box) {
-        EXPECT_EQ(TextLabel(box)->text(), "Neuer Name: <b>");
-        auto* edit = box.findChild<QLineEdit*>();
-        ASSERT_NE(edit, nullptr);
-        EXPECT_EQ(edit->text(), "Tamurik");
-        edit->setText(QStringLiteral("Mia"));
-        Button(box, QStringLiteral("OK"))->click();
-    });
-    EXPECT_EQ(dialogs.Input(U"Neuer Name: <b>", U"Benutzername", U"Tamurik"), U"Mia");
-    WhenShown([](QDialog& box) { Button(box, QStringLiteral("Abbrechen"))->click(); });
-    EXPECT_EQ(dialogs.Input(U"Neuer Name:", U"Benutzername", U"Tamurik"), Text());
 }
 
 TEST(QtDialogsTest, ABoxKeepsClearOfTheAreaItsWindowNames) {
