@@ -5,6 +5,7 @@
 
 #include "exercises/syllables/quatschverben_layout.h"
 #include "ui/click_label.h"
+#include "ui/dialogs.h"
 #include "ui/geometry.h"
 #include "ui/palette.h"
 #include "ui/picture_surface.h"
@@ -318,6 +319,7 @@ void QuatschverbenScreen::EndWork() {
 void QuatschverbenScreen::ToggleLetterStrip() {
     heightTwips_ = heightTwips_ != kShortHeight ? kShortHeight : kTallHeight;
     setClientTwips(kWidth, heightTwips_);
+    SetDialogKeepClear(this, rect()); // the letter strip too, when it shows
     showLetterStrip(heightTwips_ == kTallHeight);
     if (isRunning())
         focusEntry();
