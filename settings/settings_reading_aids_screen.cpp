@@ -35,6 +35,10 @@ void SettingsScreen::buildReadingAids() {
     partCuesBox_->setObjectName(QStringLiteral("WortteileOhneFarbe"));
     for (QCheckBox* box : {outlineBox_, partCuesBox_}) {
         box->setFont(UiFont(10));
+        // The style draws the box at one size on every screen; it grows with the text here.
+        const int side = box->fontMetrics().ascent();
+        box->setStyleSheet(
+            QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; }").arg(side));
         column->addWidget(box);
     }
     outlineBox_->setChecked(context().additions.outlineFaintColours);

@@ -1,7 +1,7 @@
-// Takes pictures of what a child sees: the main menu, the program info, Memory, Verben trennen,
-// Verbformen with an accepted answer and some message boxes, each as the whole screen, so that
-// a box's place beside its window shows too. Run it on a display of the size to look at
-// (tools/screenshots.sh starts one per size); the pictures go into the folder given.
+// Takes pictures of what a child sees: the main menu, the program info, the settings, Memory,
+// Verben trennen, Verbformen with an accepted answer and some message boxes, each as the whole
+// screen, so that a box's place beside its window shows too. Run it on a display of the size to
+// look at (tools/screenshots.sh starts one per size); the pictures go into the folder given.
 //
 //   tamurik-screenshots OUTPUT_FOLDER WORKING_FOLDER
 
@@ -116,6 +116,11 @@ int main(int argc, char* argv[]) {
         Settle();
         Shoot(QStringLiteral("info"));
         navigator.screen(ScreenId::Info).hide();
+
+        navigator.Open(ScreenId::Settings);
+        Settle();
+        Shoot(QStringLiteral("settings"));
+        navigator.screen(ScreenId::Settings).hide();
 
         navigator.Open(ScreenId::Memory);
         Settle();
