@@ -59,7 +59,11 @@ public:
         if (withIcon) {
             const int size = QFontMetrics(font()).height() * 2;
             auto* picture = new QLabel(this);
-            picture->setPixmap(style()->standardIcon(icon, nullptr, this).pixmap(size, size));
+            // An icon theme may have no picture that large; the largest it has is drawn larger.
+            QPixmap shown = style()->standardIcon(icon, nullptr, this).pixmap(size, size);
+            if (!shown.isNull() && shown.width() < size)
+                shown = shown.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+            picture->setPixmap(shown);
             row->addWidget(picture, 0, Qt::AlignTop);
         }
         // A line break at the end of a text shows nothing; the box is no taller for it.
