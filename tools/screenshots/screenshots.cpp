@@ -30,6 +30,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <utility>
 
 namespace {
 
@@ -112,25 +113,18 @@ int main(int argc, char* argv[]) {
         Settle();
         Shoot(QStringLiteral("menu"));
 
-        navigator.Open(ScreenId::Info);
-        Settle();
-        Shoot(QStringLiteral("info"));
-        navigator.screen(ScreenId::Info).hide();
-
-        navigator.Open(ScreenId::Settings);
-        Settle();
-        Shoot(QStringLiteral("settings"));
-        navigator.screen(ScreenId::Settings).hide();
-
-        navigator.Open(ScreenId::Memory);
-        Settle();
-        Shoot(QStringLiteral("memory"));
-        navigator.screen(ScreenId::Memory).hide();
-
-        navigator.Open(ScreenId::VerbenTrennen);
-        Settle();
-        Shoot(QStringLiteral("verben-trennen"));
-        navigator.screen(ScreenId::VerbenTrennen).hide();
+        // Each screen as it opens; a box that comes up over it, as over Memory, is taken too.
+        const std::pair<ScreenId, const char*> screens[] = {
+            {ScreenId::Info, "info"},
+            {ScreenId::Settings, "settings"},
+            {ScreenId::Memory, "memory"},
+            {ScreenId::VerbenTrennen, "verben-trennen"}};
+        for (const auto& [id, name] : screens) {
+            navigator.Open(id);
+            Settle();
+            Shoot(QString::fromLatin1(name));
+            navigator.screen(id).hide();
+        }
 
         navigator.Open(ScreenId::Verbformen);
         QWidget& formen = navigator.screen(ScreenId::Verbformen);
