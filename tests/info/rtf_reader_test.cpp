@@ -10,9 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-#include <random>
 #include <string>
 
 namespace tamurik {
@@ -255,55 +252,6 @@ TEST(RtfReaderTest, ManyParagraphsAndRunsAreCutAtTheEditLimit) {
     EXPECT_LE(static_cast<std::size_t>(document.blockCount()), kRtfMaxEdits / 2 + 1);
     EXPECT_TRUE(document.toPlainText().startsWith("x\nyx\nyx\n"));
     EXPECT_TRUE(IsBold(FormatOf(document, "y")));
-}
-
-TEST(RtfReaderTest, RandomBytesNeverBreakTheReader) {
-    std::mt19937 random(20240607);
-    const std::string rtfish = "{}\\\\\\'';?*0123456789- abfilnpqrsuctx\r\n";
-    std::uniform_int_distribution<int> lengths(0, 300);
-    std::uniform_int_distribution<int> bytes(0, 255);
-    std::uniform_int_distribution<std::size_t> rtfishIndex(0, rtfish.size() - 1);
-    QTextDocument document;
-    for (int round = 0; round < 4000; ++round) {
-        // Even rounds take any byte, odd rounds mostly what RTF is made of.
-        std::string rtf = "{\\rtf1 ";
-        const int length = lengths(random);
-        for (int i = 0; i < length; ++i) {
-            rtf += round % 2 == 0 ? static_cast<char>(bytes(random)) : rtfish[rtfishIndex(random)];
-        }
-        ASSERT_TRUE(ReadRtf(rtf, document)) << "round " << round;
-        // Every character and paragraph end of the document comes from at least one byte.
-        ASSERT_LE(static_cast<std::size_t>(document.characterCount()), rtf.size() + 1)
-            << "round " << round;
-    }
-}
-
-// ---------------------------------------------------------------------------------------------
-// The shipped manual
-
-TEST(RtfReaderTest, ShippedManualReadsWithBoldHeadings) {
-    std::ifstream file(std::string(TAMURIK_DATA_DIR) + "/TAMURIK.RTF", std::ios::binary);
-    ASSERT_TRUE(file.is_open());
-    const std::string bytes((std::istreambuf_iterator<char>(file)),
-                            std::istreambuf_iterator<char>());
-    QTextDocument document;
-    ASSERT_TRUE(ReadRtf(bytes, document));
-    const QString text = document.toPlainText();
-    EXPECT_TRUE(text.startsWith("Tamurik"));
-    EXPECT_GT(FormatOf(document, "Tamurik").fontPointSize(), 12.0); // a larger title
-    EXPECT_TRUE(text.contains(QString::fromUtf8("Übungen")));
-    EXPECT_TRUE(text.contains("Galgenspiel"));
-    EXPECT_FALSE(text.contains('\\')); // no RTF shows through
-    EXPECT_FALSE(text.contains('{'));
-    bool boldHeading = false;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        const QTextCharFormat format = block.begin().fragment().charFormat();
-        if (block.length() > 2 && block.begin().fragment().length() == block.length() - 1 &&
-            IsBold(format)) {
-            boldHeading = true; // a whole paragraph in bold
-        }
-    }
-    EXPECT_TRUE(boldHeading);
 }
 
 } // namespace

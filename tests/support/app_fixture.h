@@ -7,16 +7,18 @@
 #include "core/random.h"
 #include "core/state.h"
 #include "core/work_dir.h"
+#include "tests/core/temp_dir.h"
 #include "tests/support/full_disk.h"
 #include "tests/support/scripted_dialogs.h"
+
+#include <QStringList>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <memory>
 #include <string>
-
-class QWidget;
 
 namespace tamurik::testing {
 
@@ -37,10 +39,18 @@ protected:
     template <typename T = QWidget> T* Find(QWidget* window, const QString& name);
     // Clicks a widget with the left mouse button, as the child does.
     void Click(QWidget* widget);
-    void HoverOver(QWidget* widget);
+    void Press(QWidget* window, const QString& name) { Click(Find(window, name)); }
     QWidget* Menu();
+    // Opens a screen through the navigator, as the main menu does.
+    template <typename S> S* OpenScreen(ScreenId id);
+    // What a label shows, and the lines of a list.
+    QString TextOf(QWidget* window, const QString& label);
+    QStringList Items(QWidget* window, const QString& list);
+    // The bytes of a file of the working folder; empty when there is none.
+    std::string FileBytes(const std::string& name) const;
 
-    std::filesystem::path folder_;
+    test::TempDir temp_;
+    std::filesystem::path folder_ = temp_.path();
     // SetFull(true) makes every later write fail, as on a full disk.
     std::unique_ptr<FullDiskWorkDir> dir_;
     MODUL1 state_;
@@ -56,6 +66,13 @@ template <typename T> T* AppTest::Find(QWidget* window, const QString& name) {
     if (found == nullptr)
         ADD_FAILURE() << "no widget " << name.toStdString();
     return found;
+}
+
+template <typename S> S* AppTest::OpenScreen(ScreenId id) {
+    navigator_->Open(id);
+    auto* screen = dynamic_cast<S*>(navigator_->existing(id));
+    EXPECT_NE(screen, nullptr);
+    return screen;
 }
 
 } // namespace tamurik::testing
