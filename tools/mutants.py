@@ -536,7 +536,15 @@ def score(counts):
     return 100.0 * (counts["killed"] + counts["timed out"]) / judged if judged else 100.0
 
 
-def print_table(rows):
+def print_table(rows, markdown=False):
+    if markdown:
+        print("| file | " + " | ".join(COLUMNS) + " | score |")
+        print("|---" * (len(COLUMNS) + 2) + "|")
+        total = {c: sum(r[c] for r in rows.values()) for c in COLUMNS}
+        for path, counts in list(rows.items()) + [("total", total)]:
+            print(f"| {path} | " + " | ".join(str(counts[c]) for c in COLUMNS)
+                  + f" | {score(counts):.1f} % |")
+        return total
     width = max([len("file")] + [len(p) for p in rows])
     print(f"{'file':<{width}}  " + "  ".join(f"{c:>10}" for c in COLUMNS) + "       score")
     total = {c: 0 for c in COLUMNS}
@@ -550,6 +558,33 @@ def print_table(rows):
     return total
 
 
+def summarize(report_path, markdown):
+    """The table of a run's report, counted again with the equivalents listed today."""
+    with open(report_path, encoding="utf-8") as f:
+        report = json.load(f)
+    equivalents = load_equivalents()
+    rows = {}
+    for path, counts in report["files"].items():
+        rows[path] = {c: 0 for c in COLUMNS}
+    survivors = []
+    for m in report["mutants"]:
+        path = m["id"].split(":")[0]
+        outcome = m["outcome"]
+        if outcome in ("survived", "equivalent"):
+            outcome = "equivalent" if m["id"] in equivalents else "survived"
+        rows.setdefault(path, {c: 0 for c in COLUMNS})
+        rows[path]["made"] += 1
+        rows[path][outcome] += 1
+        if outcome == "survived":
+            survivors.append(f"{m['id']}  {m['change']}")
+    print_table(rows, markdown)
+    print(f"\nseed {report['seed']}, sample {report['sample'] or 'all'}, "
+          f"{report['minutes']:.1f} min")
+    for line in survivors:
+        print(f"  survived: {line}")
+    return 0
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("--sample", type=int, help="faults per file, drawn with the seed")
@@ -560,7 +595,12 @@ def main():
     parser.add_argument("--jobs", type=int, default=2)
     parser.add_argument("--report", help="also write the results as JSON to this file")
     parser.add_argument("--list", action="store_true", help="only list the faults, build nothing")
+    parser.add_argument("--summary", metavar="REPORT",
+                        help="print the table of an earlier --report with today's equivalents")
+    parser.add_argument("--markdown", action="store_true", help="print the table as Markdown")
     args = parser.parse_args()
+    if args.summary:
+        return summarize(args.summary, args.markdown)
     build = os.path.abspath(args.build)
 
     files = [p for p in rule_files() if matches(p, args.files)]
