@@ -252,6 +252,10 @@ TEST(RtfReaderTest, ManyParagraphsAndRunsAreCutAtTheEditLimit) {
     EXPECT_LE(static_cast<std::size_t>(document.blockCount()), kRtfMaxEdits / 2 + 1);
     EXPECT_TRUE(document.toPlainText().startsWith("x\nyx\nyx\n"));
     EXPECT_TRUE(IsBold(FormatOf(document, "y")));
+    // Each run of text and each paragraph end is one edit, up to the limit.
+    const QString text = document.toPlainText();
+    EXPECT_EQ(static_cast<std::size_t>(text.count('x') + text.count('y') + text.count('\n')),
+              kRtfMaxEdits);
 }
 
 } // namespace

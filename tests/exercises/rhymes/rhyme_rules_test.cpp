@@ -153,7 +153,10 @@ TEST_F(MemoryGameTest, SameFieldTwiceIsNoPairAndTheLastPairFinishes) {
         game_.TurnCard(a, points);
         game_.TurnCard(a, points);
         EXPECT_EQ(game_.secondPick(), 0);
-        EXPECT_EQ(game_.TurnCard(b, points).finished, pair == 9);
+        const MemoryTurn turn = game_.TurnCard(b, points);
+        EXPECT_EQ(turn.finished, pair == 9);
+        EXPECT_EQ(std::make_pair(turn.pairFields[0], turn.pairFields[1]), std::make_pair(a, b));
+        EXPECT_EQ(game_.firstPick(), 0) << "a found pair ends the turn";
     }
     EXPECT_EQ(points, 18);
 }
@@ -168,6 +171,10 @@ TEST(RhymeWritingTest, LettersKeepTheirPartsAndTheRhymeIsHidden) {
     EXPECT_EQ(MaskedRhyme(U"1kl2in.g3en"), U"kl_____");
     EXPECT_EQ(MaskedRhyme(U"ohne"), U"ohne");
     EXPECT_EQ(PartLetters(U"ab2c")[0].part, 0);
+    // A letter is drawn with the mark of its part in front.
+    EXPECT_EQ(MarkedLetter(letters.front()), U"1k");
+    EXPECT_EQ(MarkedLetter(letters.back()), U"3n");
+    EXPECT_EQ(MarkedLetter({U'a', 0}), U"a");
 }
 
 TEST(MeaningSetTest, FourDifferentLinesInFileOrderOrAllThereAre) {
