@@ -4,6 +4,7 @@
 #include "core/random.h"
 #include "core/state.h"
 #include "core/work_dir.h"
+#include "record/sqlite_record.h"
 #include "ui/click_label.h"
 #include "ui/dialogs.h"
 #include "ui/geometry.h"
@@ -47,7 +48,13 @@ int main(int argc, char* argv[]) {
     if (!tamurik::RunStartUp(dir, state, dialogs))
         return 1;
 
-    tamurik::AppNavigator navigator(state, dir, random, clock, dialogs);
+    // The learning record opens its file on the first name typed, not here.
+    tamurik::SqliteRecord record(dir.folder(), clock, [&dialogs](const tamurik::Text& text) {
+        dialogs.Message(text, U"Tamurik: Lernstand", tamurik::DialogButtons::Ok,
+                        tamurik::DialogIcon::Exclamation);
+    });
+    tamurik::AppNavigator navigator(state, dir, random, clock, dialogs, &record);
+    record.SetCardBoxSwitch([&navigator] { return navigator.context().additions.cardBox; });
     navigator.ShowMenu();
     return QApplication::exec();
 }

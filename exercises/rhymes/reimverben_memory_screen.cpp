@@ -17,6 +17,7 @@ FrameConfig Frame() {
     FrameConfig config;
     config.objectName = QStringLiteral("memo");
     config.title = QStringLiteral("Tamurik: Reimverben-Memory");
+    config.recordKey = "reimverben_memory";
     config.widthTwips = 9585;
     config.heightTwips = 7095;
     config.userLabel = QStringLiteral("Bezeichnung19");
@@ -143,6 +144,7 @@ void MemoryScreen::StartPlay() {
         cover->raise();
     }
     startFlag_->hide();
+    QuestionShown();
 }
 
 void MemoryScreen::TurnCard(int field) {
@@ -160,6 +162,7 @@ void MemoryScreen::TurnCard(int field) {
             covers_[back - 1]->show();
     }
     covers_[field - 1]->hide();
+    reportTurn(turn);
     ShowPoints();
     if (turn.pairFound) {
         FrameField(turn.pairFields[0]);
@@ -167,6 +170,19 @@ void MemoryScreen::TurnCard(int field) {
     }
     if (turn.finished)
         FinishGame();
+}
+
+void MemoryScreen::reportTurn(const MemoryTurn& turn) {
+    // The first card of a turn asks for its partner; the second one answers.
+    if (turn.pairFound) {
+        ReportAnswer(game_.card(turn.pairFields[0]).word, asked::kRhymePartner,
+                     CleanWord(game_.card(turn.pairFields[1]).word), true, false);
+    } else if (game_.secondPick() != 0) {
+        ReportAnswer(game_.card(game_.firstPick()).word, asked::kRhymePartner,
+                     CleanWord(game_.card(game_.secondPick()).word), false, false);
+    } else if (game_.firstPick() != 0) {
+        QuestionShown();
+    }
 }
 
 void MemoryScreen::FrameField(int field) {
@@ -185,6 +201,8 @@ void MemoryScreen::ShowHint() {
     const std::optional<Text> hint = game_.HintText();
     if (!hint)
         return;
+    ReportAnswer(game_.card(game_.firstPick()).word, asked::kRhymePartner, Text(kGivenHint), false,
+                 false);
     dialogs().Message(*hint + CR, kTitle, DialogButtons::Ok, DialogIcon::None);
     TakePoints(1);
 }

@@ -34,6 +34,8 @@ protected:
 private:
     void PrintCards();
     void FrameField(int field);
+    // Tells the learning record a turn's second card: the partner the child chose.
+    void reportTurn(const MemoryTurn& turn);
     void FinishGame();
 
     MemoryGame game_;

@@ -41,6 +41,8 @@ private:
 
     std::deque<RhymePair> pairs_;
     std::vector<PartLetter> letters_;
+    // The partner being written, as marked in the rhyme list.
+    Text partner_;
     Text expected_;
     Text typed_;
     PictureSurface* surface_ = nullptr;

@@ -8,6 +8,8 @@
 #include <QScrollBar>
 #include <QShortcut>
 
+#include <algorithm>
+
 namespace tamurik {
 
 namespace {
@@ -20,6 +22,7 @@ FrameConfig Frame() {
     FrameConfig config;
     config.objectName = QStringLiteral("Form2");
     config.title = QStringLiteral("Tamurik: ABC-Verben");
+    config.recordKey = "abc_verben";
     config.widthTwips = 8400;
     // Ten verbs in the large list font stand one below the other without scrolling.
     config.heightTwips = 7560;
@@ -95,10 +98,15 @@ void AbcVerbenScreen::OptionChosen(SelectionGroup, int) {
 void AbcVerbenScreen::DrawPool() {
     list_->clear();
     pool_.clear();
+    poolMarked_.clear();
     const std::vector<Text> lines =
         VerbLinesForSelection([](const Text& line) { return !CleanWord(line).empty(); });
-    for (const Text& line : DrawWithRepeats(lines, kPoolSize, context().random))
+    std::vector<Text> drawn = DrawWithRepeats(lines, kPoolSize, context().random);
+    MixInDueVerbs(drawn, lines);
+    for (const Text& line : drawn) {
         pool_.push_back(CleanWord(line));
+        poolMarked_.push_back(MarkedWord(line));
+    }
     StartSet();
 }
 
@@ -121,6 +129,7 @@ void AbcVerbenScreen::AskNext() {
     const bool complete = set_.AskNext(context().random);
     question_->setPlainText(AbcQuestion(set_.askedPlace()));
     state().CurrentWord = set_.expected();
+    QuestionShown();
     if (complete) {
         state().Points += set_.size();
         ShowPoints();
@@ -131,7 +140,9 @@ void AbcVerbenScreen::AskNext() {
 void AbcVerbenScreen::AnswerPick(QListWidgetItem* item) {
     if (item == nullptr || state().CurrentWord.empty())
         return;
-    if (FromQ(item->text()) != state().CurrentWord) {
+    const Text picked = FromQ(item->text());
+    reportPick(picked);
+    if (picked != state().CurrentWord) {
         dialogs().Message(Text(U"Leider falsch, überlege nochmal.") + CR, kTitle, DialogButtons::Ok,
                           DialogIcon::None);
         TakePoints(1);
@@ -142,6 +153,18 @@ void AbcVerbenScreen::AnswerPick(QListWidgetItem* item) {
     dialogs().Message(Text(U"Richtig, weiter zum nächsten Verb.") + CR, kTitle, DialogButtons::Ok,
                       DialogIcon::None);
     AskNext();
+}
+
+void AbcVerbenScreen::reportPick(const Text& picked) {
+    // The verb asked for is the one at the asked place; its marked word stands beside it in
+    // the pool (the set shows the first pool verbs in pool order).
+    const std::vector<Text>& shown = set_.shown();
+    const auto at = std::find(shown.begin(), shown.end(), state().CurrentWord);
+    const auto index = static_cast<std::size_t>(at - shown.begin());
+    if (index >= poolMarked_.size())
+        return;
+    ReportAnswer(poolMarked_[index], asked::kOrder, RemoveChars(picked, U" "),
+                 picked == state().CurrentWord, true);
 }
 
 void AbcVerbenScreen::ShowAlphabet() {

@@ -37,11 +37,16 @@ protected:
     void OptionChosen(SelectionGroup group, int position) override;
 
 private:
+    // Tells the learning record which verb the child picked for the asked place.
+    void reportPick(const Text& picked);
+
     QListWidget* list_ = nullptr;
     QScrollBar* size_ = nullptr;
     ClickLabel* sizeLabel_ = nullptr;
     ClickLabel* question_ = nullptr;
     std::vector<Text> pool_;
+    // The marked words of the pool's verbs, in pool order.
+    std::vector<Text> poolMarked_;
     AbcSet set_;
 };
 

@@ -29,6 +29,7 @@ FrameConfig Frame() {
     FrameConfig config;
     config.objectName = QStringLiteral("Form1");
     config.title = QStringLiteral("Tamurik: Quatschverben");
+    config.recordKey = "quatschverben";
     config.widthTwips = kWidth;
     config.heightTwips = kShortHeight;
     config.userLabel = QStringLiteral("Bezeichnung10");

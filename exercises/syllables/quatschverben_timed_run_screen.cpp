@@ -98,8 +98,10 @@ void QuatschverbenScreen::ClockTick() {
 
 bool QuatschverbenScreen::NewWord() {
     WordSourceReport report;
+    // A verb of the list may be one the child missed; made-up words use no card box.
     std::optional<QuatschWord> next =
-        NextWord(tables_, context().dir, context().random, state().VerbCount, &report);
+        NextWord(tables_, context().dir, context().random, state().VerbCount, &report,
+                 [this](const std::vector<Text>& lines) { return DueVerbLine(lines); });
     if (report.realVerbsMissing && !toldRealVerbsMissing_) {
         toldRealVerbsMissing_ = true;
         Tell(Text(U"Die Systemdatei VERBEN.TXT fehlt!") + CR +
@@ -114,10 +116,13 @@ bool QuatschverbenScreen::NewWord() {
         return false;
     }
     word_ = std::move(*next);
+    typedRight_ = false;
+    lastTypedWrong_.clear();
     DrawWord();
     entry_->clear();
     state().AnswerA = 1;
     state().AnswerB = 1;
+    QuestionShown();
     return true;
 }
 
@@ -134,7 +139,9 @@ void QuatschverbenScreen::CheckEntry() {
     if (state().Points < 200)
         SayText(Text(U"Achte auf die rote Signalgruppe!") + CR +
                 U"Vokal  k u r z :  mindestens 2 Konsonanten folgen!");
-    Text typed = FromQ(entry_->text());
+    const Text entered = FromQ(entry_->text());
+    reportTyping(entered);
+    Text typed = entered;
     // Whatever stands around the right word does not count against it.
     if (Contains(typed, word_.Separated))
         typed = word_.Separated;
@@ -169,7 +176,32 @@ bool QuatschverbenScreen::canDecide(double open) {
     return answering() && open == 1;
 }
 
-void QuatschverbenScreen::Decide(double& open, bool right, QFrame* signal) {
+void QuatschverbenScreen::reportTyping(const Text& entered) {
+    // The word typed with the right separator counts once; the letters of the word with the
+    // separator in a wrong place or of the wrong kind count as a wrong answer, each attempt once.
+    if (Contains(entered, word_.Separated)) {
+        if (!typedRight_)
+            reportAnswer(asked::kSeparator, entered, true);
+        typedRight_ = true;
+        return;
+    }
+    const auto separators = std::count_if(entered.begin(), entered.end(),
+                                          [](char32_t c) { return c == U'.' || c == U'-'; });
+    if (separators == 1 && RemoveChars(entered, U".-") == word_.Plain &&
+        entered != lastTypedWrong_) {
+        lastTypedWrong_ = entered;
+        reportAnswer(asked::kSeparator, entered, false);
+    }
+}
+
+void QuatschverbenScreen::reportAnswer(const char* asked, const Text& given, bool right) {
+    // A made-up word is reported as it is shown; only list verbs take part in the card box.
+    ReportAnswer(word_.Marked, asked, given, right, !word_.Generated);
+}
+
+void QuatschverbenScreen::Decide(double& open, bool right, QFrame* signal, const char* asked,
+                                 TextView given) {
+    reportAnswer(asked, Text(given), right);
     state().Points += right ? 1 : -1;
     state().Points = std::max(0LL, state().Points);
     ShowPoints();
@@ -182,22 +214,26 @@ void QuatschverbenScreen::Decide(double& open, bool right, QFrame* signal) {
 
 void QuatschverbenScreen::AnswerRealVerb() {
     if (canDecide(state().AnswerB))
-        Decide(state().AnswerB, IsListedVerb(context().dir, word_.Marked), realSignal_);
+        Decide(state().AnswerB, IsListedVerb(context().dir, word_.Marked), realSignal_,
+               asked::kReality, U"echt");
 }
 
 void QuatschverbenScreen::AnswerFakeVerb() {
     if (canDecide(state().AnswerB))
-        Decide(state().AnswerB, !IsListedVerb(context().dir, word_.Marked), realSignal_);
+        Decide(state().AnswerB, !IsListedVerb(context().dir, word_.Marked), realSignal_,
+               asked::kReality, U"falsch");
 }
 
 void QuatschverbenScreen::AnswerShortVowel() {
     if (canDecide(state().AnswerA))
-        Decide(state().AnswerA, IsShortVowel(word_.Separated), vowelSignal_);
+        Decide(state().AnswerA, IsShortVowel(word_.Separated), vowelSignal_, asked::kVowelLength,
+               U"kurz");
 }
 
 void QuatschverbenScreen::AnswerLongVowel() {
     if (canDecide(state().AnswerA))
-        Decide(state().AnswerA, IsLongVowel(word_.Separated), vowelSignal_);
+        Decide(state().AnswerA, IsLongVowel(word_.Separated), vowelSignal_, asked::kVowelLength,
+               U"lang");
 }
 
 void QuatschverbenScreen::ResetSignals() {

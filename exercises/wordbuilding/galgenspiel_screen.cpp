@@ -22,6 +22,7 @@ FrameConfig Frame() {
     FrameConfig config;
     config.objectName = QStringLiteral("galgen");
     config.title = QStringLiteral("Tamurik: Galgenspiel");
+    config.recordKey = "galgenspiel";
     config.widthTwips = 7425;
     config.heightTwips = 6360;
     config.userLabel = QStringLiteral("Bezeichnung4");
@@ -358,9 +359,12 @@ void GalgenspielScreen::StartWord() {
     workList_ = VerbLinesForSelection([](const Text& line) { return !HangmanWord(line).empty(); });
     if (workList_.empty())
         return; // hidden: the next activation draws; or the word file cannot serve
-    const Text line = workList_[static_cast<std::size_t>(
-        context().random.Draw(static_cast<int>(workList_.size())))];
+    const std::optional<Text> due = DueVerbLine(workList_);
+    const Text line = due ? *due
+                          : workList_[static_cast<std::size_t>(
+                                context().random.Draw(static_cast<int>(workList_.size())))];
     workList_.clear();
+    currentLine_ = line;
 
     explanationLabel_->clear();
     if (IsRare(line))
@@ -373,6 +377,7 @@ void GalgenspielScreen::StartWord() {
     showMask();
     wrongLetters_ = 0;
     playing_ = true;
+    QuestionShown();
 }
 
 void GalgenspielScreen::ResetDrawing() {
@@ -391,8 +396,10 @@ void GalgenspielScreen::ChooseLetter(int index) {
     item->setData(Qt::UserRole, marked);
     item->setBackground(marked ? QBrush(kMarkColor) : QBrush());
 
-    const LetterOutcome outcome = tamurik::ChooseLetter(
-        state().CurrentWord, state().WorkText, kHangmanLetters[static_cast<std::size_t>(index)]);
+    const char32_t letter = kHangmanLetters[static_cast<std::size_t>(index)];
+    const LetterOutcome outcome =
+        tamurik::ChooseLetter(state().CurrentWord, state().WorkText, letter);
+    ReportVerbAnswer(currentLine_, asked::kLetter, Text(1, letter), outcome.inWord);
     if (outcome.inWord) {
         if (outcome.firstTime) {
             state().Points += 1;
@@ -445,6 +452,7 @@ void GalgenspielScreen::Lose() {
 void GalgenspielScreen::ShowHint() {
     if (!playing_ || state().CurrentWord.empty())
         return;
+    ReportVerbAnswer(currentLine_, asked::kLetter, Text(kGivenHint), false);
     dialogs().Message(U"Der erste Buchstaben ist ein:  " + Text(1, state().CurrentWord[0]) + CR +
                           CR,
                       U"T i p p :", DialogButtons::Ok, DialogIcon::None);

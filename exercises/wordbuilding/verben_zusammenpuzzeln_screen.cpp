@@ -24,6 +24,7 @@ FrameConfig Frame() {
     FrameConfig config;
     config.objectName = QStringLiteral("Form5");
     config.title = QStringLiteral("Tamurik: Verben zusammenpuzzeln");
+    config.recordKey = "verben_zusammenpuzzeln";
     config.widthTwips = 8745;
     config.heightTwips = 5715;
     config.userLabel = QStringLiteral("Bezeichnung16");
@@ -138,14 +139,47 @@ void ZusammenpuzzelnScreen::NewSet() {
             [](const Text& line) { return SplitVerbParts(line).has_value(); });
         if (lines.empty())
             return;
-        if (const auto set = DrawPuzzleSet(lines, context().random)) {
+        if (auto set = DrawPuzzleSet(lines, context().random)) {
+            mixInDueVerb(*set, lines);
+            rememberLines(*set, lines);
             board_.Start(*set);
             showBoard();
+            QuestionShown();
             return;
         }
         if (!NoVerbsForSelection())
             return;
     }
+}
+
+void ZusammenpuzzelnScreen::mixInDueVerb(std::array<VerbParts, 3>& set,
+                                         const std::vector<Text>& lines) {
+    // A due verb takes the first verb's place when its parts differ from the other two.
+    const auto fits = [&set](const Text& line) {
+        const std::optional<VerbParts> parts = SplitVerbParts(line);
+        return parts && *parts != set[0] && !PartsClash(*parts, set[1]) &&
+               !PartsClash(*parts, set[2]);
+    };
+    if (const std::optional<Text> due = DueVerbLine(lines, fits))
+        set[0] = *SplitVerbParts(*due);
+}
+
+void ZusammenpuzzelnScreen::rememberLines(const std::array<VerbParts, 3>& set,
+                                          const std::vector<Text>& lines) {
+    setLines_.clear();
+    for (const VerbParts& verb : set) {
+        const auto line = std::find_if(lines.begin(), lines.end(), [&](const Text& l) {
+            return SplitVerbParts(l) == std::optional<VerbParts>(verb);
+        });
+        setLines_.emplace_back(verb, line == lines.end() ? verb.Joined() : *line);
+    }
+}
+
+void ZusammenpuzzelnScreen::reportDrop(const VerbParts& verb, const Text& caption, bool right) {
+    const auto known = std::find_if(setLines_.begin(), setLines_.end(),
+                                    [&](const auto& entry) { return entry.first == verb; });
+    if (known != setLines_.end())
+        ReportVerbAnswer(known->second, asked::kWordPart, caption, right);
 }
 
 void ZusammenpuzzelnScreen::ClearFields() {
@@ -169,7 +203,10 @@ void ZusammenpuzzelnScreen::DropPart(int field, int tile) {
     if (field < 0 || field >= PuzzleBoard::kFields || tile < 0 || tile >= PuzzleBoard::kTiles)
         return;
     state().WorkText = board_.tile(tile);
+    const std::optional<VerbParts> about = board_.VerbOfDrop(field, tile);
     const PuzzleBoard::DropResult result = board_.DropPart(field, tile);
+    if (about && result.outcome != PuzzleBoard::Outcome::FieldTaken)
+        reportDrop(*about, state().WorkText, result.outcome != PuzzleBoard::Outcome::Wrong);
     switch (result.outcome) {
     case PuzzleBoard::Outcome::FieldTaken:
         dialogs().Message(Text(U"Dieses Feld ist schon belegt.") + CR, U"Fehler", DialogButtons::Ok,
@@ -202,6 +239,8 @@ void ZusammenpuzzelnScreen::DropPart(int field, int tile) {
 }
 
 void ZusammenpuzzelnScreen::ShowSolution() {
+    for (const VerbParts& verb : board_.rows())
+        reportDrop(verb, Text(kGivenSolution), false);
     dialogs().Message(board_.SolutionText(), U"Verben zusammenbauen", DialogButtons::Ok,
                       DialogIcon::None);
     TakePoints(3);

@@ -5,6 +5,8 @@
 #include "ui/exercise_frame.h"
 
 #include <array>
+#include <utility>
+#include <vector>
 
 class QFrame;
 
@@ -33,8 +35,14 @@ protected:
 private:
     void startDrag(int tile);
     void showBoard();
+    // One set is one draw: a due verb may take the place of one of its verbs.
+    void mixInDueVerb(std::array<VerbParts, 3>& set, const std::vector<Text>& lines);
+    // Keeps each verb's line of the set, for the learning record.
+    void rememberLines(const std::array<VerbParts, 3>& set, const std::vector<Text>& lines);
+    void reportDrop(const VerbParts& verb, const Text& caption, bool right);
 
     PuzzleBoard board_;
+    std::vector<std::pair<VerbParts, Text>> setLines_;
     std::array<ClickLabel*, PuzzleBoard::kTiles> tiles_{};
     std::array<ClickLabel*, PuzzleBoard::kFields> fields_{};
     QFrame* fieldPanel_ = nullptr;

@@ -16,6 +16,7 @@ FrameConfig Frame() {
     FrameConfig config;
     config.objectName = QStringLiteral("Form3");
     config.title = QStringLiteral("Tamurik: Verbformen");
+    config.recordKey = "verbformen";
     config.widthTwips = 7740;
     config.heightTwips = 6630;
     config.userLabel = QStringLiteral("Bezeichnung1");
@@ -37,6 +38,11 @@ constexpr std::size_t kBatchSize = 10;
 constexpr long long kSolutionPrice = 3;
 constexpr int kLightCyan = 11;
 constexpr int kLightRed = 12;
+
+// What a row asks for, by the learning record's keys: row 1 ich, 2 du, 3 er.
+const char* RowAsked(int row) {
+    return row == 1 ? asked::kIchForm : row == 2 ? asked::kDuForm : asked::kErForm;
+}
 // Letters the child may type beyond the longest form of the verb: enough to see a mistake,
 // few enough that the row's field holds them.
 constexpr int kExtraLetters = 4;
@@ -143,6 +149,7 @@ void VerbformenScreen::LoadVerbBatch() {
     for (std::size_t i = 0; i < kBatchSize; ++i)
         batch_.push_back(
             lines[static_cast<std::size_t>(context().random.Draw(static_cast<int>(lines.size())))]);
+    MixInDueVerbs(batch_, lines);
 }
 
 ClickLabel* VerbformenScreen::answerField(int row) const {
@@ -176,6 +183,7 @@ void VerbformenScreen::NextVerb() {
             return; // nothing to ask under this selection
         const Text line = batch_.front();
         batch_.erase(batch_.begin());
+        currentLine_ = line;
         explanationLabel_->clear();
         if (IsRare(line))
             explanationLabel_->setPlainText(Explanation(line));
@@ -197,6 +205,8 @@ void VerbformenScreen::NextVerb() {
     state().CurrentWord = forms_[1];
     setFieldColor(answerField(1), true);
     focusTextBox();
+    typingFits_ = true;
+    QuestionShown();
 }
 
 void VerbformenScreen::CheckTyping(const Text& typed) {
@@ -204,6 +214,7 @@ void VerbformenScreen::CheckTyping(const Text& typed) {
         return;
     ClickLabel* field = answerField(row_);
     if (typed.empty()) {
+        typingFits_ = true;
         setFieldColor(answerField(row_ == 1 ? 3 : row_ - 1), false);
         setFieldColor(field, true);
         field->clear();
@@ -211,9 +222,15 @@ void VerbformenScreen::CheckTyping(const Text& typed) {
     }
     const Text& expected = state().CurrentWord;
     field->setPlainText(Spaced(typed));
-    setFieldColor(field, true, !Contains(expected, typed));
+    const bool fits = Contains(expected, typed);
+    setFieldColor(field, true, !fits);
+    // The field turning red is a wrong answer; it counts once, until the typing fits again.
+    if (!fits && typingFits_)
+        ReportVerbAnswer(currentLine_, RowAsked(row_), typed, false);
+    typingFits_ = fits;
     if (typed != expected)
         return;
+    ReportVerbAnswer(currentLine_, RowAsked(row_), typed, true);
     state().Points += static_cast<long long>(expected.size());
     ShowPoints();
     if (row_ < 3) {
@@ -233,6 +250,7 @@ void VerbformenScreen::ShowSolution() {
         focusTextBox();
         return;
     }
+    ReportVerbAnswer(currentLine_, RowAsked(row_), Text(kGivenSolution), false);
     TakePoints(kSolutionPrice);
     dialogs().Message(U"ich " + forms_[1] + U" - du " + forms_[2] + U" - er " + forms_[3] + CR,
                       forms_[0], DialogButtons::Ok, DialogIcon::None);

@@ -13,6 +13,7 @@
 #include "exercises/syllables/verben_trennen_screen.h"
 #include "exercises/wordbuilding/galgenspiel_screen.h"
 #include "exercises/wordbuilding/verben_schreiben_screen.h"
+#include "exercises/wordbuilding/verben_verlaengern_screen.h"
 #include "exercises/wordbuilding/verben_zusammenpuzzeln_screen.h"
 #include "exercises/wordbuilding/verben_zusammensetzen_screen.h"
 #include "exercises/wordbuilding/verbformen_screen.h"
@@ -48,6 +49,7 @@ const std::vector<ScreenCase> kScreens{
     {"Zusammenpuzzeln", ScreenId::Zusammenpuzzeln, {"ZAHLVERB.TXT"}},
     {"Zusammensetzen", ScreenId::Zusammensetzen, {"ZAHLVERB.TXT"}},
     {"VerbenSchreiben", ScreenId::VerbenSchreiben, {"ZAHLVERB.TXT"}},
+    {"VerbenVerlaengern", ScreenId::VerbenVerlaengern, {"ZAHLVERB.TXT"}},
     {"Devadodad", ScreenId::Devadodad, {"ZAHLVERB.TXT"}},
 };
 
@@ -114,6 +116,9 @@ void DrawNext(ScreenId id, Screen& s) {
         As<VerbenSchreibenScreen>(s).LoadWordPool();
         As<VerbenSchreibenScreen>(s).ShowNextWord();
         break;
+    case ScreenId::VerbenVerlaengern:
+        As<VerbenVerlaengernScreen>(s).StartSet();
+        break;
     default:
         As<DevadodadScreen>(s).PrepareWord();
     }
@@ -159,6 +164,8 @@ std::vector<Text> Words(ScreenId id, Screen& s, const MODUL1& state) {
         return {As<ZusammensetzenScreen>(s).grid().verb()};
     case ScreenId::VerbenSchreiben:
         return {As<VerbenSchreibenScreen>(s).markedWord()};
+    case ScreenId::VerbenVerlaengern:
+        return {As<VerbenVerlaengernScreen>(s).task().line};
     case ScreenId::Devadodad:
         return {As<DevadodadScreen>(s).game().CurrentWord};
     default:

@@ -40,6 +40,7 @@ const std::vector<ExerciseEntry> kExercises{
     {2, ScreenId::Zusammenpuzzeln, "Bezeichnung16", "Bezeichnung15", "Bild1", "Bild4"},
     {16, ScreenId::Zusammensetzen, "Bezeichnung6", "Bezeichnung5", "Bild1", "Bild2"},
     {7, ScreenId::VerbenSchreiben, "Bezeichnung5", "Bezeichnung2", "Bild1", "Bild2"},
+    {22, ScreenId::VerbenVerlaengern, "Bezeichnung1", "Bezeichnung2", "Bild1", "Bild2"},
 };
 
 class ScreensTest : public AppTest {
