@@ -16,12 +16,13 @@ swapped (+ and -, * and /, % to /, += and -=, ++ and --), an integer constant ch
 condition of an if or while negated, a statement removed (a call, an assignment, an increment,
 break or continue), a boolean literal flipped.
 
-    tools/mutants.py [--sample N] [--seed S] [--files PATTERN ...] [--timeout-factor F]
-                     [--build DIR] [--report FILE] [--list]
+    tools/mutants.py [--sample N] [--seed S] [--files PATTERN ...] [--only ID ...]
+                     [--timeout-factor F] [--build DIR] [--report FILE] [--list]
 
 --sample N takes N faults per file, drawn with the seed (default 1), so that a run is
 repeatable; --files keeps the files whose path matches one of the patterns (fnmatch, or a part
-of the path). The build folder (default build-mutants, Debug at -O0, linked with lld when it is
+of the path); --only keeps, of the drawn faults, those with these ids (to run a survivor again
+against another state of the tests). The build folder (default build-mutants, Debug at -O0, linked with lld when it is
 there) is configured and built on first use. Each test program has a time limit per fault:
 its time without a fault times --timeout-factor, plus ten seconds. The report lists per file
 and in total the faults made, killed, survived, timed out, not built (a fault the compiler
@@ -594,6 +595,8 @@ def main():
     parser.add_argument("--build", default=os.path.join(ROOT, "build-mutants"))
     parser.add_argument("--jobs", type=int, default=2)
     parser.add_argument("--report", help="also write the results as JSON to this file")
+    parser.add_argument("--only", nargs="*", default=[], metavar="ID",
+                        help="of the drawn faults, only these (file:line:column:change)")
     parser.add_argument("--list", action="store_true", help="only list the faults, build nothing")
     parser.add_argument("--summary", metavar="REPORT",
                         help="print the table of an earlier --report with today's equivalents")
@@ -608,6 +611,9 @@ def main():
     for path in files:
         with open(os.path.join(ROOT, path), encoding="utf-8") as f:
             plan[path] = sample(path, mutants_of(path, f.read()), args.sample, args.seed)
+        if args.only:
+            plan[path] = [m for m in plan[path] if m.id in args.only]
+    plan = {path: mutants for path, mutants in plan.items() if mutants}
     if args.list:
         for path, mutants in plan.items():
             for m in mutants:

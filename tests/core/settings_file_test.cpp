@@ -28,6 +28,13 @@ std::string IniFile(const std::string& anfang = " 3", const std::string& mitte =
            size + "\r\n[Spiel]\r\n" + cost + "\r\n";
 }
 
+// The file as the program writes it with value `index` (0 to 6, from [Anfang]) replaced.
+std::string With(int index, const std::string& value) {
+    std::string v[] = {" 3", " 4", " 5", " 0", "Arial", " 24", " 250"};
+    v[index] = value;
+    return IniFile(v[0], v[1], v[2], v[3], v[4], v[5], v[6]);
+}
+
 class SettingsFileTest : public ::testing::Test {
 protected:
     // Reads the file into a state whose settings are all different from the defaults, so
@@ -57,18 +64,10 @@ TEST_F(SettingsFileTest, ValuesThatAreReadAsTheyStand) {
     };
     const Case cases[] = {
         {"as written", IniFile(), {3, 4, 5, 0, U"Arial", 24, 250}},
-        {"low price raised to ten",
-         IniFile(" 3", " 4", " 5", " 0", "Arial", " 24", " 5"),
-         {3, 4, 5, 0, U"Arial", 24, 10}},
-        {"price ten",
-         IniFile(" 3", " 4", " 5", " 0", "Arial", " 24", " 10"),
-         {3, 4, 5, 0, U"Arial", 24, 10}},
-        {"negative price",
-         IniFile(" 3", " 4", " 5", " 0", "Arial", " 24", "-50"),
-         {3, 4, 5, 0, U"Arial", 24, 10}},
-        {"fraction rounded",
-         IniFile(" 3", " 4", " 5", " 0", "Arial", " 24", " 150.6"),
-         {3, 4, 5, 0, U"Arial", 24, 151}},
+        {"low price raised to ten", With(6, " 5"), {3, 4, 5, 0, U"Arial", 24, 10}},
+        {"price ten", With(6, " 10"), {3, 4, 5, 0, U"Arial", 24, 10}},
+        {"negative price", With(6, "-50"), {3, 4, 5, 0, U"Arial", 24, 10}},
+        {"fraction rounded", With(6, " 150.6"), {3, 4, 5, 0, U"Arial", 24, 151}},
         {"upper edges",
          IniFile(" 0", " 15", " 15", " 0", "Arial", " 36"),
          {0, 15, 15, 0, U"Arial", 36, 250}},
@@ -108,20 +107,19 @@ TEST_F(SettingsFileTest, DamagedFilesGiveDefaults) {
         std::string file;
     };
     const Case cases[] = {
-        {"colour 16", IniFile(" 3", " 16")},
-        {"colour -1", IniFile(" 3", " 4", " 5", "-1")},
-        {"size 40", IniFile(" 3", " 4", " 5", " 0", "Arial", " 40")},
-        {"size 19", IniFile(" 3", " 4", " 5", " 0", "Arial", " 19")},
+        {"colour 16", With(1, " 16")},
+        {"colour -1", With(3, "-1")},
+        {"size 40", With(5, " 40")},
+        {"size 19", With(5, " 19")},
         {"empty", ""},
         {"short", shortFile},
         {"colour not a number", IniFile("abc")},
         {"colour with trailing text", IniFile(" 3x")},
         {"empty colour", IniFile("")},
-        {"size not a number", IniFile(" 3", " 4", " 5", " 0", "Arial", "groß")},
-        {"cost not a number", IniFile(" 3", " 4", " 5", " 0", "Arial", " 24", "viel")},
-        {"cost beyond any number",
-         IniFile(" 3", " 4", " 5", " 0", "Arial", " 24", std::string(400, '9'))},
-        {"empty font name", IniFile(" 3", " 4", " 5", " 0", "   ")},
+        {"size not a number", With(5, "groß")},
+        {"cost not a number", With(6, "viel")},
+        {"cost beyond any number", With(6, std::string(400, '9'))},
+        {"empty font name", With(4, "   ")},
         {"binary", binary},
     };
     for (const Case& c : cases) {

@@ -49,22 +49,11 @@ void ExpectVerbFault(const Text& bad, TextView messagePart) {
 }
 
 TEST(WordListCheckTest, GoodVerbLinesPass) {
-    const std::vector<Text> good = {U"1sp2ie-l3en",
-                                    U"1r2en.n3en",
-                                    U"1b2a.ck3en",
-                                    U"1sch2imp.f3en",
-                                    U"1z2ah-l3en",
-                                    U"1gr2ü-ß3en",
-                                    U"1h2ei-z3en",
-                                    U"1s2e-h3en",
-                                    U"1w2a.sch3en",
-                                    U"1b2o.x3en",
-                                    U"1l2a.ch3en",
-                                    U"1w2a.ck3eln",
-                                    U"1sch2uf.t3en = schwer arbeiten, sich plagen",
-                                    U"1d2au-3ern",
-                                    U"12ei-l3en",
-                                    U"1h2or.ch3en"};
+    const std::vector<Text> good = {
+        U"1sp2ie-l3en", U"1r2en.n3en", U"1b2a.ck3en",  U"1sch2imp.f3en",
+        U"1z2ah-l3en",  U"1gr2ü-ß3en", U"1h2ei-z3en",  U"1s2e-h3en",
+        U"1w2a.sch3en", U"1b2o.x3en",  U"1l2a.ch3en",  U"1w2a.ck3eln",
+        U"1d2au-3ern",  U"12ei-l3en",  U"1h2or.ch3en", U"1sch2uf.t3en = arbeiten, plagen"};
     for (const WordListProblem& problem : CheckWordList(good, WordListKind::Verbs)) {
         ADD_FAILURE() << problem.line << ": " << ToUtf8(problem.message);
     }

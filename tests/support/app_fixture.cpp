@@ -45,7 +45,7 @@ AppTest::~AppTest() {
 
 void AppTest::Start() {
     ASSERT_TRUE(RunStartUp(*dir_, state_, dialogs_));
-    navigator_ = std::make_unique<AppNavigator>(state_, *dir_, random_, clock_, dialogs_);
+    navigator_ = std::make_unique<AppNavigator>(state_, *dir_, random_, clock_, dialogs_, &record_);
     navigator_->setQuitHandler([this] { ++quitCalls_; });
     navigator_->ShowMenu();
 }
@@ -71,6 +71,18 @@ QStringList AppTest::Items(QWidget* window, const QString& list) {
         for (int row = 0; row < found->count(); ++row)
             items << found->item(row)->text();
     return items;
+}
+
+std::vector<std::string> AppTest::Told(const std::string& exercise, bool fromVerbList) {
+    std::vector<std::string> lines;
+    for (const Answer& a : record_.answers) {
+        EXPECT_EQ(a.exercise, exercise);
+        EXPECT_EQ(a.fromVerbList, fromVerbList) << ToUtf8(a.item);
+        lines.push_back(ToUtf8(a.item) + " " + a.asked + " " + ToUtf8(a.given) +
+                        (a.right ? " + " : " - ") + std::to_string(a.millis));
+    }
+    record_.answers.clear();
+    return lines;
 }
 
 std::string AppTest::FileBytes(const std::string& name) const {

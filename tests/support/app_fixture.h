@@ -7,6 +7,7 @@
 #include "core/random.h"
 #include "core/state.h"
 #include "core/work_dir.h"
+#include "learning/record.h"
 #include "tests/core/temp_dir.h"
 #include "tests/support/full_disk.h"
 #include "tests/support/scripted_dialogs.h"
@@ -19,6 +20,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace tamurik::testing {
 
@@ -27,6 +29,23 @@ void WriteFile(const std::filesystem::path& folder, const std::string& name,
                const std::string& bytes);
 // Small word files that pass the start-up checks: 12 verbs, 9 rhyme pairs.
 void WriteWordFiles(const std::filesystem::path& folder);
+
+// A learning record that keeps every answer in memory and offers the due verbs a test sets,
+// counting how often it was asked for them.
+class RecordingRecord : public Record {
+public:
+    void SetChild(const Text& name) override { child = name; }
+    void Report(const Answer& answer) override { answers.push_back(answer); }
+    std::vector<Text> DueVerbs() override {
+        ++dueAsked;
+        return due;
+    }
+
+    Text child;
+    std::vector<Answer> answers;
+    std::vector<Text> due;
+    int dueAsked = 0;
+};
 
 class AppTest : public ::testing::Test {
 protected:
@@ -48,6 +67,10 @@ protected:
     QStringList Items(QWidget* window, const QString& list);
     // The bytes of a file of the working folder; empty when there is none.
     std::string FileBytes(const std::string& name) const;
+    // The answers the learning record heard since the last call, one line each: item, asked,
+    // given, + or -, milliseconds. Each must come from `exercise` and be about a verb of the
+    // verb list or not.
+    std::vector<std::string> Told(const std::string& exercise, bool fromVerbList = true);
 
     test::TempDir temp_;
     std::filesystem::path folder_ = temp_.path();
@@ -57,6 +80,7 @@ protected:
     ScriptedRandom random_;
     FixedClock clock_{Date{5, 12, 2026}};
     ScriptedDialogs dialogs_;
+    RecordingRecord record_;
     std::unique_ptr<AppNavigator> navigator_;
     int quitCalls_ = 0;
 };

@@ -54,6 +54,9 @@ TEST_F(SchreibenScreenTest, WrongLettersAreNamedAndCostAPointWhileThereArePoints
     EXPECT_EQ(state_.Points, 0);
     EXPECT_TRUE(screen_->typed().empty());
     EXPECT_TRUE(dialogs_.allAnswersUsed());
+    EXPECT_EQ(
+        Told("reimverben_schreiben", false),
+        (std::vector<std::string>{"1k2i.ck3eln buchstabe K - 0", "1k2i.ck3eln buchstabe ki - 0"}));
 }
 
 TEST_F(SchreibenScreenTest, SevenLettersWithoutAMistakeGiveSevenPoints) {

@@ -80,6 +80,10 @@ TEST_F(VerbbedeutungScreenTest, WrongAnswerAndHintShowTheMessageField) {
     EXPECT_EQ(state_.Points, 1);
     Click(Field(1));
     EXPECT_FALSE(Message()->isVisible()) << "the next question hides it";
+    EXPECT_EQ(Told("verbbedeutung"),
+              (std::vector<std::string>{"1z2au-d3ern bedeutung schwer arbeiten - 0",
+                                        "1z2au-d3ern bedeutung Tipp - 0",
+                                        "1z2au-d3ern bedeutung warten, zögern + 0"}));
 }
 
 } // namespace

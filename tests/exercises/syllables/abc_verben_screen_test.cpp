@@ -75,6 +75,8 @@ TEST_F(AbcVerbenTest, OnlyTheVerbAtTheAskedPlaceIsRight) {
     EXPECT_EQ(state_.Points, 1);
     EXPECT_EQ(Find<QLabel>(screen, "Bezeichnung2")->text(), "1");
     EXPECT_NE(AskedPlace(screen), 2) << "a place is asked only once a set";
+    EXPECT_EQ(Told("abc_verben"),
+              (std::vector<std::string>{"1b2a.ck3en abc baden - 0", "1b2a.ck3en abc backen + 0"}));
 
     // A wrong pick with points costs one.
     dialogs_.QueueAnswer(DialogAnswer::Ok);

@@ -67,6 +67,10 @@ TEST_F(VerbenTrennenTest, ArrowKeysAndEnterFindTheBoundary) {
     QTest::keyClick(bar, Qt::Key_Return);
     EXPECT_EQ(state_.Points, 1);
     EXPECT_EQ(screen->currentLine(), U"1b2a-d3en");
+    EXPECT_EQ(Told("verben_trennen"),
+              (std::vector<std::string>{
+                  "1b2a-d3en trennung bad|en - 0", "1b2a-d3en trennung ba|den + 0",
+                  "1k2o.ch3en trennung |kochen - 0", "1k2o.ch3en trennung ko|chen + 0"}));
 }
 
 } // namespace

@@ -77,6 +77,11 @@ TEST_F(GalgenspielTest, LettersOnTheBoardEarnOnceAndWrongOnesCountEveryTime) {
     EXPECT_TRUE(Shown("Figur3"));
     EXPECT_FALSE(Shown("Linie6"));
     EXPECT_EQ(state_.Points, 1);
+    // Every choice is an answer for the learning record, and so is the hint.
+    screen_->ShowHint();
+    const std::string s = "1l2as.s3en buchstabe s + 0", x = "1l2as.s3en buchstabe x - 0";
+    EXPECT_EQ(Told("galgenspiel"),
+              (std::vector<std::string>{s, s, s, x, x, "1l2as.s3en buchstabe Tipp - 0"}));
 }
 
 TEST_F(GalgenspielTest, TheNinthWrongLetterGoesOnTheTenthLoses) {

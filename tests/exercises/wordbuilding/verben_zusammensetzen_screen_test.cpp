@@ -67,6 +67,10 @@ TEST_F(ZusammensetzenTest, LettersInTheWrongOrderCostAPointEach) {
     ClickCell(0, 0);
     EXPECT_EQ(screen_->grid().assembled(), U"l");
     EXPECT_EQ(state_.Points, 1);
+    EXPECT_EQ(
+        Told("verben_zusammensetzen"),
+        (std::vector<std::string>{"1l2a.ss3en buchstabe n - 0", "1l2a.ss3en buchstabe a - 0",
+                                  "1l2a.ss3en buchstabe a - 0", "1l2a.ss3en buchstabe l + 0"}));
 }
 
 TEST_F(ZusammensetzenTest, HelpsCostWhatTheyShouldAndShowTheExplanation) {
