@@ -187,7 +187,11 @@ TEST(Phenomena, AnAnswerCountsForWhatWasAsked) {
         {asked::kSeparator, U"1g2e-b3en", "lang_unmarkiert silbengrenze"},
         {asked::kVowelLength, U"1g2e-b3en", "lang_unmarkiert"},
         {asked::kVowelLength, U"1h2ei-ß3en", "zwielaut sz_nach_lang"},
-        {asked::kReality, U"1g2e-b3en", ""},
+        // What is asked of the meaning, the order or a rhyme counts for no spelling.
+        {asked::kReality, U"1k2om.m3en", ""},
+        {asked::kOrder, U"1k2om.m3en", ""},
+        {asked::kMeaning, U"1k2om.m3en", ""},
+        {asked::kRhymePartner, U"1k2om.m3en", ""},
         {asked::kReading, U"1s2am.m3eln", "kurz_doppelkonsonant endung_eln"},
         {asked::kLetter, U"1dr2e-h3en", "lang_unmarkiert silbentrennendes_h"},
         {asked::kWordPart, U"1f2ei-3ern", "zwielaut endung_ern"},

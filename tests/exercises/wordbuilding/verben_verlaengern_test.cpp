@@ -112,8 +112,11 @@ TEST(VerbenVerlaengern, KeysChooseAButtonByNumberOrByItsLetters) {
 }
 
 TEST(VerbenVerlaengern, FormsAreCutForDrawingWithTheirPartMarks) {
-    for (const auto& [marked, cut] : std::vector<std::pair<TextView, std::string>>{
-             {U"1l2e-b3en", "1l2e·|2b|3en"}, {U"1b2au-3en", "1b2au·|3e|3n"}, {U"leben", "leben||"}})
+    for (const auto& [marked, cut] :
+         std::vector<std::pair<TextView, std::string>>{{U"1l2e-b3en", "1l2e·|2b|3en"},
+                                                       {U"1b2au-3en", "1b2au·|3e|3n"},
+                                                       {U"leben", "leben||"},
+                                                       {U"1b2a-", "1b2a·||"}})
         EXPECT_EQ(Pieces(SplitAtBoundary(marked)), cut);
     const std::set<Text> known = KnownShortForms(kLines);
     for (const auto& [marked, cut] :
