@@ -4,6 +4,7 @@
 #include "core/random.h"
 #include "core/state.h"
 #include "core/work_dir.h"
+#include "speech/engine_speaker.h"
 #include "ui/click_label.h"
 #include "ui/dialogs.h"
 #include "ui/geometry.h"
@@ -47,7 +48,9 @@ int main(int argc, char* argv[]) {
     if (!tamurik::RunStartUp(dir, state, dialogs))
         return 1;
 
-    tamurik::AppNavigator navigator(state, dir, random, clock, dialogs);
+    // Nothing of the engine is opened here: it starts on the first press of a speaker icon.
+    tamurik::EngineSpeaker speaker;
+    tamurik::AppNavigator navigator(state, dir, random, clock, dialogs, nullptr, &speaker);
     navigator.ShowMenu();
     return QApplication::exec();
 }

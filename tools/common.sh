@@ -2,10 +2,16 @@
 set -euo pipefail
 
 TAMURIK_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l10n
-    libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core)
-# What the tests need beyond the build: a display server for the installed program, and the
-# validators of its metadata.
-TAMURIK_TEST_PACKAGES=(xvfb xauth x11-utils desktop-file-utils appstream)
+    libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
+    # Speech: Qt TextToSpeech (its CMake package wants the declarative files too), and the
+    # desktop's speech-dispatcher with espeak-ng's German voice.
+    qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin speech-dispatcher
+    speech-dispatcher-espeak-ng)
+# What the tests need beyond the build: a display server for the installed program, the
+# validators of its metadata, and for the real speech engine espeak-ng and libao's null
+# driver (speech-dispatcher's sound goes there, so an utterance ends without a sound card).
+TAMURIK_TEST_PACKAGES=(xvfb xauth x11-utils desktop-file-utils appstream espeak-ng libao4
+    speech-dispatcher-audio-plugins)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

@@ -4,6 +4,7 @@
 // keeps its bytes; a missing or damaged file gives the defaults.
 
 #include "core/work_dir.h"
+#include "ui/speaker.h"
 
 namespace tamurik {
 
@@ -12,6 +13,9 @@ inline constexpr const char* kAdditionsFile = "ZUSAETZE.INI";
 struct AdditionsSettings {
     // Verbs the child missed come back in the exercises' draws.
     bool cardBox = true;
+    // The speaker icons on the exercise screens, and how they speak.
+    bool speech = true;
+    SpeechStyle speechStyle;
 
     bool operator==(const AdditionsSettings&) const = default;
 };

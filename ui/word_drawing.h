@@ -2,6 +2,7 @@
 // Drawing a marked verb in the colours of its parts: "1", "2", "3" switch to the colour of the
 // beginning, middle and end part; "." and "-" are skipped unless they are to be shown.
 
+#include "core/spoken_words.h"
 #include "core/state.h"
 #include "core/text.h"
 
@@ -25,6 +26,9 @@ struct WordDrawOptions {
     bool showSeparators = false;
     // A blank after each letter.
     bool spaced = false;
+    // Letters lit up, the syllable being said: they stand on a light backdrop and are
+    // underlined, each in the colour of its part.
+    std::optional<LetterRange> highlight = std::nullopt;
 };
 
 // Draws the word with its top-left corner at (x, y) in pixels in the painter's font and

@@ -119,6 +119,12 @@ void ReimverbenFindenScreen::StartRound() {
     slider_->setFocus();
 }
 
+SpeechOffer ReimverbenFindenScreen::WhatToHear() const {
+    if (found_.empty())
+        return SpeechOffer::NotNow(U"Finde zuerst ein Reimpaar.");
+    return SpeechOffer::Verbs(found_);
+}
+
 void ReimverbenFindenScreen::EndWork() {
     slide_->stop();
     sliding_ = false;
@@ -147,8 +153,10 @@ void ReimverbenFindenScreen::keyPressEvent(QKeyEvent* event) {
 
 bool ReimverbenFindenScreen::DrawRhymePairs() {
     pairs_.clear();
+    found_.clear();
     done_.clear();
     targetRow_ = 0;
+    SpeechChanged();
     const auto set = tamurik::DrawRhymeSet(
         context().dir, kFindenDraw, context().random, [this] { return selection().stammvokal; },
         [this] { return NoVerbsForSelection(kRhymeFile); });
@@ -251,6 +259,8 @@ void ReimverbenFindenScreen::SlideEnded() {
     rows_->Box(850, RowTop(targetRow_), 3850, RowTop(targetRow_) + 700, blatt, true);
     rows_->SetDrawPos(950, 800 * targetRow_);
     rows_->PrintMarked(pairs_[targetRow_ - 1].partner, PartColors(state(), Qt::black));
+    found_ = {pairs_[targetRow_ - 1].first, pairs_[targetRow_ - 1].partner};
+    SpeechChanged();
     NextTask();
     slider_->setFocus();
 }

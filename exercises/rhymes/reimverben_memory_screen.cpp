@@ -114,6 +114,8 @@ void MemoryScreen::StartGame() {
         cover->hide();
     startFlag_->hide();
     game_.Clear();
+    found_.clear();
+    SpeechChanged();
     board_->Clear();
     const auto set = DrawRhymeSet(
         context().dir, kMemoryDraw, context().random, [this] { return selection().stammvokal; },
@@ -164,9 +166,17 @@ void MemoryScreen::TurnCard(int field) {
     if (turn.pairFound) {
         FrameField(turn.pairFields[0]);
         FrameField(turn.pairFields[1]);
+        found_ = {game_.card(turn.pairFields[0]).word, game_.card(turn.pairFields[1]).word};
+        SpeechChanged();
     }
     if (turn.finished)
         FinishGame();
+}
+
+SpeechOffer MemoryScreen::WhatToHear() const {
+    if (found_.empty())
+        return SpeechOffer::NotNow(U"Finde zuerst ein Reimpaar.");
+    return SpeechOffer::Verbs(found_);
 }
 
 void MemoryScreen::FrameField(int field) {

@@ -95,10 +95,13 @@ void AbcVerbenScreen::OptionChosen(SelectionGroup, int) {
 void AbcVerbenScreen::DrawPool() {
     list_->clear();
     pool_.clear();
+    marked_.clear();
     const std::vector<Text> lines =
         VerbLinesForSelection([](const Text& line) { return !CleanWord(line).empty(); });
-    for (const Text& line : DrawWithRepeats(lines, kPoolSize, context().random))
+    for (const Text& line : DrawWithRepeats(lines, kPoolSize, context().random)) {
         pool_.push_back(CleanWord(line));
+        marked_[pool_.back()] = MarkedWord(line);
+    }
     StartSet();
 }
 
@@ -111,7 +114,9 @@ void AbcVerbenScreen::StartSet() {
         list_->addItem(ToQ(word));
     question_->clear();
     state().CurrentWord.clear();
+    clicked_.clear();
     AskNext();
+    SpeechChanged();
 }
 
 void AbcVerbenScreen::AskNext() {
@@ -131,6 +136,9 @@ void AbcVerbenScreen::AskNext() {
 void AbcVerbenScreen::AnswerPick(QListWidgetItem* item) {
     if (item == nullptr || state().CurrentWord.empty())
         return;
+    // The list shows the verbs letter by letter.
+    clicked_ = RemoveChars(FromQ(item->text()), U" ");
+    SpeechChanged();
     if (FromQ(item->text()) != state().CurrentWord) {
         dialogs().Message(Text(U"Leider falsch, überlege nochmal.") + CR, kTitle, DialogButtons::Ok,
                           DialogIcon::None);
@@ -142,6 +150,13 @@ void AbcVerbenScreen::AnswerPick(QListWidgetItem* item) {
     dialogs().Message(Text(U"Richtig, weiter zum nächsten Verb.") + CR, kTitle, DialogButtons::Ok,
                       DialogIcon::None);
     AskNext();
+}
+
+SpeechOffer AbcVerbenScreen::WhatToHear() const {
+    if (clicked_.empty())
+        return SpeechOffer::NotNow(U"Klicke zuerst ein Verb an.");
+    const auto marked = marked_.find(clicked_);
+    return SpeechOffer::Verbs({marked == marked_.end() ? clicked_ : marked->second});
 }
 
 void AbcVerbenScreen::ShowAlphabet() {

@@ -4,6 +4,7 @@
 #include "exercises/syllables/syllable_drills.h"
 #include "ui/exercise_frame.h"
 
+#include <map>
 #include <vector>
 
 class QListWidget;
@@ -31,6 +32,7 @@ public:
     const AbcSet& set() const { return set_; }
     QListWidget* list() const { return list_; }
     QScrollBar* sizeBar() const { return size_; }
+    SpeechOffer WhatToHear() const override;
 
 protected:
     void PrepareExercise() override;
@@ -42,6 +44,10 @@ private:
     ClickLabel* sizeLabel_ = nullptr;
     ClickLabel* question_ = nullptr;
     std::vector<Text> pool_;
+    // The marked words of the pool's verbs, for reading them syllable by syllable.
+    std::map<Text, Text> marked_;
+    // The verb clicked last; empty until one is clicked in the list shown.
+    Text clicked_;
     AbcSet set_;
 };
 

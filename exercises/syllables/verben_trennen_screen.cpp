@@ -157,6 +157,15 @@ void VerbenTrennenScreen::ShowNextVerb() {
     }
     drawBoard();
     scroll_->setFocus();
+    SpeechChanged();
+}
+
+SpeechOffer VerbenTrennenScreen::WhatToHear() const {
+    if (currentLine_.empty())
+        return SpeechOffer::NotNow(kNothingToHear);
+    // Heard whole the verb gives nothing away; its syllables would tell where to split it.
+    return SpeechOffer::Verbs({MarkedWord(currentLine_)})
+        .WithoutSyllables(U"Die Silben würden die Trennstelle verraten.");
 }
 
 void VerbenTrennenScreen::drawBoard() {

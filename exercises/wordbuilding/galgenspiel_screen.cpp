@@ -366,6 +366,7 @@ void GalgenspielScreen::StartWord() {
     if (IsRare(line))
         explanationLabel_->setPlainText(Text(1, CR) + Explanation(line));
     state().CurrentWord = HangmanWord(line);
+    marked_ = MarkedWord(line);
 
     fillBoard();
     solutionLabel_->clear();
@@ -373,6 +374,14 @@ void GalgenspielScreen::StartWord() {
     showMask();
     wrongLetters_ = 0;
     playing_ = true;
+    SpeechChanged();
+}
+
+SpeechOffer GalgenspielScreen::WhatToHear() const {
+    // A lost word gives way to the next one at once: only a solved word stays to be heard.
+    if (playing_ || marked_.empty())
+        return SpeechOffer::NotNow(U"Das Wort ist erst zu hören, wenn du es gelöst hast.");
+    return SpeechOffer::Verbs({marked_});
 }
 
 void GalgenspielScreen::ResetDrawing() {
@@ -411,6 +420,7 @@ void GalgenspielScreen::ChooseLetter(int index) {
 
 void GalgenspielScreen::Win() {
     playing_ = false;
+    SpeechChanged();
     for (std::size_t part = 4; part < gallows_.size(); ++part)
         gallows_[part]->hide();
     for (QWidget* part : freed_)

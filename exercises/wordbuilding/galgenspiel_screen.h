@@ -31,6 +31,7 @@ public:
     int wrongLetters() const { return wrongLetters_; }
     bool isBestListOpen() const;
     const std::vector<Text>& workList() const { return workList_; }
+    SpeechOffer WhatToHear() const override;
 
 protected:
     void PrepareExercise() override;
@@ -62,6 +63,8 @@ private:
     std::array<QWidget*, 10> gallows_{};
     std::array<QWidget*, 6> freed_{};
 
+    // The marked word of the verb on the board.
+    Text marked_;
     int wrongLetters_ = 0;
     // False once the word is solved, until the next word: the board then waits.
     bool playing_ = false;

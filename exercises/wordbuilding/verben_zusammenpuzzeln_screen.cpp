@@ -141,6 +141,14 @@ void ZusammenpuzzelnScreen::NewSet() {
         if (const auto set = DrawPuzzleSet(lines, context().random)) {
             board_.Start(*set);
             showBoard();
+            marked_.clear();
+            for (const Text& line : lines) {
+                const std::optional<VerbParts> parts = SplitVerbParts(line);
+                if (parts && std::find(set->begin(), set->end(), *parts) != set->end())
+                    marked_.emplace(parts->Joined(), MarkedWord(line));
+            }
+            found_.clear();
+            SpeechChanged();
             return;
         }
         if (!NoVerbsForSelection())
@@ -192,6 +200,9 @@ void ZusammenpuzzelnScreen::DropPart(int field, int tile) {
     tiles_[static_cast<std::size_t>(tile)]->setPlainText(U"");
     if (result.outcome != PuzzleBoard::Outcome::Found)
         return;
+    const auto marked = marked_.find(result.verb);
+    found_ = marked == marked_.end() ? result.verb : marked->second;
+    SpeechChanged();
     dialogs().Message(result.verb + CR + CR, FoundTitle(result.left), DialogButtons::Ok,
                       DialogIcon::None);
     if (result.left == 0)
@@ -199,6 +210,12 @@ void ZusammenpuzzelnScreen::DropPart(int field, int tile) {
     state().Points += 3;
     ShowPoints();
     ClearFields();
+}
+
+SpeechOffer ZusammenpuzzelnScreen::WhatToHear() const {
+    if (found_.empty())
+        return SpeechOffer::NotNow(U"Baue zuerst ein Verb zusammen.");
+    return SpeechOffer::Verbs({found_});
 }
 
 void ZusammenpuzzelnScreen::ShowSolution() {

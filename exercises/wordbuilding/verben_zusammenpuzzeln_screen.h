@@ -5,6 +5,7 @@
 #include "ui/exercise_frame.h"
 
 #include <array>
+#include <map>
 
 class QFrame;
 
@@ -24,6 +25,7 @@ public:
     void ShowSolution();
 
     const PuzzleBoard& board() const { return board_; }
+    SpeechOffer WhatToHear() const override;
 
 protected:
     void PrepareExercise() override;
@@ -35,6 +37,9 @@ private:
     void showBoard();
 
     PuzzleBoard board_;
+    // The marked words of the set's verbs, by the verb; the verb found last.
+    std::map<Text, Text> marked_;
+    Text found_;
     std::array<ClickLabel*, PuzzleBoard::kTiles> tiles_{};
     std::array<ClickLabel*, PuzzleBoard::kFields> fields_{};
     QFrame* fieldPanel_ = nullptr;

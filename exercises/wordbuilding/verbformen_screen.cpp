@@ -165,6 +165,7 @@ void VerbformenScreen::NextVerb() {
     }
     explanationLabel_->clear();
     verbLabel_->clear();
+    marked_.clear();
 
     std::optional<VerbForms> forms;
     // Every line of a batch can be asked; the bound only guards against a word file that
@@ -182,9 +183,12 @@ void VerbformenScreen::NextVerb() {
         const Text verb = CleanWord(line);
         if (!IsSkippedVerb(verb))
             forms = Conjugate(verb);
+        marked_ = MarkedWord(line);
     }
     if (!forms) {
         explanationLabel_->clear();
+        marked_.clear();
+        SpeechChanged();
         return;
     }
     verbLabel_->setPlainText(Spaced(forms->infinitive));
@@ -197,6 +201,18 @@ void VerbformenScreen::NextVerb() {
     state().CurrentWord = forms_[1];
     setFieldColor(answerField(1), true);
     focusTextBox();
+    SpeechChanged();
+}
+
+SpeechOffer VerbformenScreen::WhatToHear() const {
+    if (forms_.size() != 4)
+        return SpeechOffer::NotNow(kNothingToHear);
+    // The verb, and the forms already answered; never the form asked now.
+    SpeechOffer offer = SpeechOffer::Verbs({marked_});
+    static const Text kPronouns[] = {U"ich", U"du", U"er"};
+    for (int row = 1; row < row_ && row <= 3; ++row)
+        offer.text += U", " + kPronouns[row - 1] + U" " + forms_[static_cast<std::size_t>(row)];
+    return offer;
 }
 
 void VerbformenScreen::CheckTyping(const Text& typed) {
@@ -220,6 +236,7 @@ void VerbformenScreen::CheckTyping(const Text& typed) {
         ++row_;
         state().CurrentWord = forms_[static_cast<std::size_t>(row_)];
         textBox_->clear();
+        SpeechChanged();
         return;
     }
     dialogs().Message(Text(U"Richtig, weiter zur nächsten Reihe ...") + CR, U"Verbformen",

@@ -32,6 +32,7 @@ public:
     const std::vector<Text>& forms() const { return forms_; }
     const std::vector<Text>& batch() const { return batch_; }
     QLineEdit* textBox() const { return textBox_; }
+    SpeechOffer WhatToHear() const override;
 
 protected:
     void PrepareExercise() override;
@@ -52,6 +53,8 @@ private:
 
     std::vector<Text> batch_;
     std::vector<Text> forms_;
+    // The marked word of the verb asked.
+    Text marked_;
     int row_ = 0;
 };
 
