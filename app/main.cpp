@@ -4,6 +4,7 @@
 #include "core/random.h"
 #include "core/state.h"
 #include "core/work_dir.h"
+#include "record/sqlite_record.h"
 #include "speech/engine_speaker.h"
 #include "ui/click_label.h"
 #include "ui/dialogs.h"
@@ -48,9 +49,16 @@ int main(int argc, char* argv[]) {
     if (!tamurik::RunStartUp(dir, state, dialogs))
         return 1;
 
-    // Nothing of the engine is opened here: it starts on the first press of a speaker icon.
+    // The learning record opens its file on the first name typed, not here.
+    tamurik::SqliteRecord record(dir.folder(), clock, [&dialogs](const tamurik::Text& text) {
+        dialogs.Message(text, U"Tamurik: Lernstand", tamurik::DialogButtons::Ok,
+                        tamurik::DialogIcon::Exclamation);
+    });
+    // Nothing of the speech engine is opened here: it starts on the first press of a speaker
+    // icon.
     tamurik::EngineSpeaker speaker;
-    tamurik::AppNavigator navigator(state, dir, random, clock, dialogs, nullptr, &speaker);
+    tamurik::AppNavigator navigator(state, dir, random, clock, dialogs, &record, &speaker);
+    record.SetCardBoxSwitch([&navigator] { return navigator.context().additions.cardBox; });
     navigator.ShowMenu();
     return QApplication::exec();
 }

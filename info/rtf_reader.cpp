@@ -1,5 +1,7 @@
 #include "info/rtf_reader.h"
 
+#include "info/rtf_tokenizer.h"
+
 #include <QBrush>
 #include <QColor>
 #include <QFont>
@@ -12,162 +14,11 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <limits>
 #include <optional>
 #include <vector>
 
 namespace tamurik {
 namespace {
-
-// ---------------------------------------------------------------------------------------------
-// Tokenizer: plain C++, splits the bytes into braces, control words, control symbols, \'xx
-// bytes and runs of text. It never reads past the end and every call consumes at least one
-// byte, so any input ends in time linear in its size.
-
-struct RtfToken {
-    enum class Kind { End, GroupOpen, GroupClose, Word, Symbol, Byte, Text };
-    Kind kind = Kind::End;
-    std::string_view text; // Word: its letters; Text: the run of bytes
-    bool hasParameter = false;
-    std::int32_t parameter = 0;
-    char symbol = 0;        // Symbol: the character after the backslash
-    unsigned char byte = 0; // Byte: the value of \'xx
-};
-
-bool IsLetter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-int HexValue(char c) {
-    if (IsDigit(c)) {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
-
-class RtfTokenizer {
-public:
-    explicit RtfTokenizer(std::string_view bytes) : bytes_(bytes) {}
-
-    RtfToken Next() {
-        // Line ends carry no meaning in RTF text.
-        while (pos_ < bytes_.size() && (bytes_[pos_] == '\r' || bytes_[pos_] == '\n')) {
-            ++pos_;
-        }
-        RtfToken token;
-        if (pos_ >= bytes_.size()) {
-            return token;
-        }
-        const char c = bytes_[pos_];
-        if (c == '{') {
-            ++pos_;
-            token.kind = RtfToken::Kind::GroupOpen;
-        } else if (c == '}') {
-            ++pos_;
-            token.kind = RtfToken::Kind::GroupClose;
-        } else if (c == '\\') {
-            ++pos_;
-            ReadControl(token);
-        } else {
-            const std::size_t start = pos_;
-            while (pos_ < bytes_.size() && bytes_[pos_] != '\\' && bytes_[pos_] != '{' &&
-                   bytes_[pos_] != '}' && bytes_[pos_] != '\r' && bytes_[pos_] != '\n') {
-                ++pos_;
-            }
-            token.kind = RtfToken::Kind::Text;
-            token.text = bytes_.substr(start, pos_ - start);
-        }
-        return token;
-    }
-
-    // Binary data after \bin; never past the end.
-    void Skip(std::size_t count) { pos_ += std::min(count, bytes_.size() - pos_); }
-
-private:
-    void ReadControl(RtfToken& token) {
-        if (pos_ >= bytes_.size()) {
-            return; // a lone backslash at the end: nothing more
-        }
-        const char c = bytes_[pos_];
-        if (!IsLetter(c)) {
-            ++pos_;
-            token.kind = RtfToken::Kind::Symbol;
-            token.symbol = c;
-            if (c == '\'') {
-                ReadHexByte(token);
-            }
-            return;
-        }
-        const std::size_t start = pos_;
-        while (pos_ < bytes_.size() && IsLetter(bytes_[pos_])) {
-            ++pos_;
-        }
-        token.kind = RtfToken::Kind::Word;
-        token.text = bytes_.substr(start, pos_ - start);
-        ReadParameter(token);
-        if (pos_ < bytes_.size() && bytes_[pos_] == ' ') {
-            ++pos_; // the blank that ends a control word belongs to it
-        }
-    }
-
-    // A parameter has at most ten digits; a longer one is out of range and saturates, the same
-    // as a ten-digit one beyond the 32-bit range.
-    void ReadParameter(RtfToken& token) {
-        std::size_t p = pos_;
-        bool negative = false;
-        if (p < bytes_.size() && bytes_[p] == '-') {
-            negative = true;
-            pos_ = ++p; // a minus sign belongs to the control word, even without digits
-        }
-        if (p >= bytes_.size() || !IsDigit(bytes_[p])) {
-            return;
-        }
-        std::int64_t value = 0;
-        int digits = 0;
-        while (p < bytes_.size() && IsDigit(bytes_[p])) {
-            if (digits < 10) {
-                value = value * 10 + (bytes_[p] - '0');
-            }
-            ++digits;
-            ++p;
-        }
-        constexpr std::int64_t kMax = std::numeric_limits<std::int32_t>::max();
-        if (digits > 10 || value > kMax) {
-            value = kMax;
-        }
-        pos_ = p;
-        token.hasParameter = true;
-        token.parameter = static_cast<std::int32_t>(negative ? -value : value);
-    }
-
-    // \'xx: two hex digits make a byte; a broken escape is dropped with what it has.
-    void ReadHexByte(RtfToken& token) {
-        const int high = pos_ < bytes_.size() ? HexValue(bytes_[pos_]) : -1;
-        if (high < 0) {
-            return;
-        }
-        ++pos_;
-        const int low = pos_ < bytes_.size() ? HexValue(bytes_[pos_]) : -1;
-        if (low < 0) {
-            return;
-        }
-        ++pos_;
-        token.kind = RtfToken::Kind::Byte;
-        token.byte = static_cast<unsigned char>(high * 16 + low);
-    }
-
-    std::string_view bytes_;
-    std::size_t pos_ = 0;
-};
 
 // Windows-1252 differs from Latin-1 only in 0x80-0x9F; 0 marks the five unused bytes.
 constexpr std::array<char16_t, 32> kWindows1252High = {

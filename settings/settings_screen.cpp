@@ -1,8 +1,11 @@
+// The settings window: its widgets, the sample word and its colours (clicked or dropped on),
+// the price of the reward game, saving, undoing and the help text. The fonts and the best
+// lists have pieces of their own (settings_fonts_screen.cpp, settings_best_lists_screen.cpp).
 #include "settings/settings_screen.h"
 
-#include "core/best_lists.h"
 #include "core/settings_file.h"
 #include "settings/colour_steps.h"
+#include "settings/settings_layout.h"
 #include "ui/click_label.h"
 #include "ui/exercise_frame.h"
 #include "ui/geometry.h"
@@ -25,25 +28,18 @@
 
 namespace tamurik {
 
+using namespace settings_layout;
+
 namespace {
 
 // What a colour field carries while it is dragged: its colour number.
 const QString kColourMime = QStringLiteral("application/x-tamurik-farbe");
-
-// Not one of the palette colours, so that every colour field stands out from it.
-const QColor kScreenColor(214, 222, 234);
-const QColor kSelectorColor(192, 255, 255);
 
 // The sample: the background sheet and the word "Quatsch|ver|ben" on it.
 constexpr int kSampleLeft = 840;
 constexpr int kSampleTop = 120;
 constexpr int kSampleWidth = 6840;
 constexpr int kSampleHeight = 1680;
-
-// The recommended-font list slides in from the right edge.
-constexpr int kRecommendedShown = 2280;
-constexpr int kRecommendedHidden = 7800;
-constexpr int kRecommendedTop = 3000;
 
 const Text kWaitingText = Text(2, CR) + U"Bitte etwas Geduld, Schriften werden eingelesen ...";
 
@@ -65,57 +61,6 @@ Text HelpText() {
         text += lines[i];
     }
     return text;
-}
-
-struct BestList {
-    const char* selector;
-    TextView caption;
-    const char* file;
-    TextView header;
-};
-
-// In the order of the viewer's selectors.
-const std::array<BestList, 4> kBestLists{{
-    {"Label5", U" Bestenliste Quatschverben", kBestVerb,
-     U"Zeit  Punkte  Spieldatum   Benutzername"},
-    {"Label4", U" Bestenliste Abschreiben", kBestText, U"Zeit  Worte  Benutzername"},
-    {"Label3", U" Bestenliste Galgenspiel", kBestHang, U"Verb   Maus   Benutzername"},
-    {"Label2", U" Bestenliste Devadodad", kBestFang, U"Verb   Zeit   Benutzername"},
-}};
-
-// The best lists are columns of text: they need a font whose letters are all equally wide.
-QFont ListFont() {
-    QFont font = ScaledFont(QFontDatabase::systemFont(QFontDatabase::FixedFont).family(), 10);
-    font.setStyleHint(QFont::TypeWriter);
-    return font;
-}
-
-ClickLabel* MakeText(QWidget* parent, const QString& name, TextView text, QRect twips,
-                     double points = 10, bool bold = false) {
-    return MakeTextLabel(parent, name, text, twips, points, bold);
-}
-
-QScrollBar* MakeSlider(QWidget* parent, const QString& name, int minimum, int maximum,
-                       QRect twips) {
-    auto* slider = new QScrollBar(Qt::Horizontal, parent);
-    slider->setObjectName(name);
-    slider->setRange(minimum, maximum);
-    PlaceTwips(slider, twips.x(), twips.y(), twips.width(), twips.height());
-    return slider;
-}
-
-std::vector<Text> SortedFontNames(const QStringList& families) {
-    std::vector<Text> names;
-    names.reserve(static_cast<std::size_t>(families.size()));
-    for (const QString& family : families) {
-        if (!family.isEmpty()) {
-            names.push_back(FromQ(family));
-        }
-    }
-    std::sort(names.begin(), names.end(),
-              [](const Text& a, const Text& b) { return TextLess(a, b); });
-    names.erase(std::unique(names.begin(), names.end()), names.end());
-    return names;
 }
 
 } // namespace
@@ -215,95 +160,6 @@ void SettingsScreen::buildSample() {
     paintSample();
 }
 
-void SettingsScreen::buildFontControls() {
-    fontLabel_ = MakeText(this, QStringLiteral("Bezeichnung5"), state().FontName,
-                          QRect(840, 2520, 6240, 660));
-    fontLabel_->setClickable(true);
-    fontLabel_->setColors(Qt::black, Qt::white);
-    fontLabel_->setFrameShape(QFrame::Box);
-    fontLabel_->setAlignment(Qt::AlignCenter);
-    connect(fontLabel_, &ClickLabel::clicked, this, &SettingsScreen::TakeFontFromLabel);
-    setFontLabel(state().FontName);
-
-    fontSlider_ = MakeSlider(this, QStringLiteral("HBildlauf1"), 0, 0, QRect(840, 3300, 6840, 300));
-    connect(fontSlider_, &QScrollBar::valueChanged, this, &SettingsScreen::ShowFontAt);
-
-    auto* showRecommended =
-        MakeIcon(this, QStringLiteral("Bild4"), QStringLiteral(":/icons/schriften"),
-                 QStringLiteral("Empfohlene Schriften"), QPoint(7185, 2602));
-    connect(showRecommended, &ClickLabel::clicked, this, &SettingsScreen::ToggleRecommendedFonts);
-
-    recommended_ = new QListWidget(this);
-    recommended_->setObjectName(QStringLiteral("Liste4"));
-    recommended_->setFont(UiFont(10));
-    PlaceTwips(recommended_, kRecommendedHidden, kRecommendedTop, 3600, 2280);
-    // Out of view it is hidden as well, so that the Tab key does not wander off the window.
-    recommended_->hide();
-    connect(recommended_, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { TakeRecommendedFont(recommended_->row(item)); });
-
-    sizeLabel_ = MakeText(this, QStringLiteral("Label1"), U"Schrift 32",
-                          QRect(840, 4200, 1800, 360), 11, true);
-    sizeSlider_ = MakeSlider(this, QStringLiteral("HScroll1"), kSmallestFontSize, kLargestFontSize,
-                             QRect(2640, 4230, 5040, 300));
-    sizeSlider_->setSingleStep(kFontSizeStep);
-    sizeSlider_->setPageStep(kFontSizeStep);
-    sizeSlider_->setValue(state().FontSize);
-    connect(sizeSlider_, &QScrollBar::valueChanged, this, [this](int value) {
-        // While the child drags, the slider only stops at the sizes offered.
-        const int snapped = sizeSlider_->isSliderDown() ? SnapFontSize(value) : value;
-        if (snapped != value) {
-            sizeSlider_->setValue(snapped);
-            return;
-        }
-        ApplyFontSize(value);
-    });
-}
-
-void SettingsScreen::buildViewer() {
-    viewer_ = new QFrame(this);
-    viewer_->setObjectName(QStringLiteral("Bestenlisten"));
-    viewer_->setGeometry(rect());
-    viewer_->setAutoFillBackground(true);
-    QPalette pal = viewer_->palette();
-    pal.setColor(QPalette::Window, kScreenColor);
-    viewer_->setPalette(pal);
-
-    auto* close =
-        MakeIcon(viewer_, QStringLiteral("Picture2"), QStringLiteral(":/icons/schliessen"),
-                 QStringLiteral("Bestenlisten schließen"), QPoint(120, 120));
-    connect(close, &ClickLabel::clicked, this, &SettingsScreen::CloseBestLists);
-    auto* empty =
-        MakeIcon(viewer_, QStringLiteral("Picture3"), QStringLiteral(":/icons/muelleimer"),
-                 QStringLiteral("Bestenliste löschen"), QPoint(120, 840));
-    connect(empty, &ClickLabel::clicked, this, &SettingsScreen::EmptyBestList);
-    auto* cut =
-        MakeIcon(viewer_, QStringLiteral("Picture4"), QStringLiteral(":/icons/ausschneiden"),
-                 QStringLiteral("Eintrag ausschneiden"), QPoint(120, 1560));
-    connect(cut, &ClickLabel::clicked, this, &SettingsScreen::CutEntry);
-
-    for (std::size_t i = 0; i < kBestLists.size(); ++i) {
-        const int column = static_cast<int>(i % 2);
-        const int row = static_cast<int>(i / 2);
-        ClickLabel* selector =
-            MakeText(viewer_, QString::fromLatin1(kBestLists[i].selector), kBestLists[i].caption,
-                     QRect(840 + column * 3480, 120 + row * 480, 3360, 420), 10, true);
-        selector->setClickable(true);
-        selector->setFrameShape(QFrame::Box);
-        selector->setColors(Qt::black, kSelectorColor);
-        const int index = static_cast<int>(i);
-        connect(selector, &ClickLabel::clicked, this, [this, index] { ChooseBestList(index); });
-        selectors_[i] = selector;
-    }
-    header_ = MakeText(viewer_, QStringLiteral("Label7"), U"", QRect(840, 1200, 6840, 360));
-    header_->setFont(ListFont());
-    records_ = new QListWidget(viewer_);
-    records_->setObjectName(QStringLiteral("Liste3"));
-    records_->setFont(ListFont());
-    PlaceTwips(records_, 840, 1560, 6840, 3960);
-    viewer_->hide();
-}
-
 ClickLabel* SettingsScreen::sampleLabel(SamplePart part) const {
     switch (part) {
     case SamplePart::Blatt:
@@ -358,31 +214,9 @@ void SettingsScreen::placeSampleWords() {
     }
 }
 
-void SettingsScreen::setSampleFont(const Text& family) {
-    sampleFont_ = family;
-    const QFont font = ScaledFont(ToQ(family), sizeSlider_->value());
-    for (ClickLabel* word : sampleWords_) {
-        word->setFont(font);
-    }
-    placeSampleWords();
-}
-
-void SettingsScreen::setFontLabel(const Text& family) {
-    fontName_ = family;
-    fontLabel_->setPlainText(family);
-    fontLabel_->setFont(ScaledFont(ToQ(family), 18));
-    // The word display of Quatschverben takes this font when it is next opened.
-    state().FontName = family;
-}
-
 void SettingsScreen::setPriceShown(long long price) {
     priceShown_ = price;
     priceLabel_->setPlainText(Decimal(price));
-}
-
-void SettingsScreen::setFontSliderQuietly(int position) {
-    const QSignalBlocker quiet(fontSlider_);
-    fontSlider_->setValue(position);
 }
 
 void SettingsScreen::Activate() {
@@ -413,23 +247,6 @@ void SettingsScreen::LoadCurrentValues() {
     setPriceShown(s.RewardCost);
 }
 
-void SettingsScreen::ScanFonts() {
-    scanTimer_->stop();
-    fonts_ = SortedFontNames(fontSource_ ? fontSource_() : QStringList());
-    recommended_->clear();
-    for (const Text& name : RecommendedFonts(fonts_)) {
-        recommended_->addItem(ToQ(name));
-    }
-    fontSlider_->setMaximum(std::max(0, static_cast<int>(fonts_.size()) - 1));
-    // A saved font that is not installed keeps its name; the slider starts at the first font.
-    setFontSliderQuietly(FontPosition(fonts_, state().FontName));
-    textPanel_->hide();
-}
-
-bool SettingsScreen::fontScanPending() const {
-    return scanTimer_->isActive();
-}
-
 void SettingsScreen::StepColour(SamplePart part) {
     int& colour = colourOf(part);
     colour = part == SamplePart::Blatt ? NextBlattColour(colour) : NextPartColour(colour);
@@ -442,43 +259,6 @@ void SettingsScreen::DropColour(SamplePart part, int colour) {
     }
     colourOf(part) = colour;
     paintSample();
-}
-
-void SettingsScreen::ShowFontAt(int position) {
-    if (position < 0 || static_cast<std::size_t>(position) >= fonts_.size()) {
-        return;
-    }
-    setFontLabel(fonts_[static_cast<std::size_t>(position)]);
-}
-
-void SettingsScreen::TakeFontFromLabel() {
-    setSampleFont(fontName_);
-}
-
-void SettingsScreen::ToggleRecommendedFonts() {
-    if (recommended_->count() == 0) {
-        dialogs().Message(U"Es sind keine TMK-Schriften vorhanden!" + Text(1, CR), U"Schriften",
-                          DialogButtons::Ok, DialogIcon::None);
-        return;
-    }
-    recommendedShown_ = !recommendedShown_;
-    MoveTwips(recommended_, recommendedShown_ ? kRecommendedShown : kRecommendedHidden,
-              kRecommendedTop);
-    recommended_->setVisible(recommendedShown_);
-    recommended_->raise();
-}
-
-void SettingsScreen::TakeRecommendedFont(int row) {
-    const QListWidgetItem* item = recommended_->item(row);
-    if (item != nullptr) {
-        setSampleFont(FromQ(item->text()));
-    }
-}
-
-void SettingsScreen::ApplyFontSize(int size) {
-    state().FontSize = size;
-    sizeLabel_->setPlainText(U"Schrift" + StrForm(size));
-    setSampleFont(sampleFont_);
 }
 
 void SettingsScreen::ApplyPriceSlider(int value) {
@@ -532,74 +312,6 @@ void SettingsScreen::ToggleHelp() {
     } else {
         textPanel_->hide();
     }
-}
-
-void SettingsScreen::OpenBestLists() {
-    recommendedShown_ = false;
-    MoveTwips(recommended_, kRecommendedHidden, kRecommendedTop);
-    recommended_->hide();
-    viewer_->setGeometry(rect());
-    viewer_->show();
-    viewer_->raise();
-    ChooseBestList(0);
-}
-
-void SettingsScreen::ChooseBestList(int index) {
-    if (index < 0 || index >= static_cast<int>(kBestLists.size())) {
-        return;
-    }
-    chosenList_ = index;
-    for (std::size_t i = 0; i < selectors_.size(); ++i) {
-        selectors_[i]->setBackground(static_cast<int>(i) == index ? PaletteColor(15)
-                                                                  : kSelectorColor);
-    }
-    header_->setPlainText(kBestLists[static_cast<std::size_t>(index)].header);
-    // Showing a list rewrites it with the settings screen's marker; when that fails the file
-    // keeps its lines and the list shows them as they are.
-    shownRecords_ = ShowList(context().dir, kBestLists[static_cast<std::size_t>(index)].file);
-    showChosenList();
-}
-
-void SettingsScreen::showChosenList() {
-    records_->clear();
-    for (const Text& record : shownRecords_) {
-        records_->addItem(ToQ(record));
-    }
-}
-
-void SettingsScreen::CutEntry() {
-    const QListWidgetItem* item = records_->currentItem();
-    if (item == nullptr || !item->isSelected()) {
-        dialogs().Message(U"Es ist kein Eintrag markiert." + Text(1, CR), U"Ausschneiden",
-                          DialogButtons::Ok, DialogIcon::None);
-        return;
-    }
-    const int row = records_->row(item);
-    // When the file cannot be rewritten, the list keeps the entry, as the file does.
-    if (DeleteEntry(context().dir, kBestLists[static_cast<std::size_t>(chosenList_)].file,
-                    shownRecords_, row)) {
-        showChosenList();
-        records_->setCurrentRow(std::min(row, records_->count() - 1),
-                                QItemSelectionModel::NoUpdate);
-    }
-}
-
-void SettingsScreen::EmptyBestList() {
-    const std::string file = kBestLists[static_cast<std::size_t>(chosenList_)].file;
-    const Text path = context().dir.DisplayPath(file);
-    if (dialogs().Message(U"Diese Bestenliste jetzt löschen?" + Text(1, CR), path,
-                          DialogButtons::YesNo, DialogIcon::Question) == DialogAnswer::No) {
-        return;
-    }
-    if (ClearList(context().dir, file)) {
-        dialogs().Message(path + U" wurde gelöscht." + CR, U"Bestenliste", DialogButtons::Ok,
-                          DialogIcon::None);
-    }
-    ChooseBestList(chosenList_);
-}
-
-void SettingsScreen::CloseBestLists() {
-    viewer_->hide();
 }
 
 void SettingsScreen::CloseSettings() {

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Runs the libFuzzer targets of fuzz/ under AddressSanitizer and UndefinedBehaviorSanitizer.
 #
-#   tools/fuzz.sh [--time SECONDS] [--runs N] [--seed S] [--jobs J] [TARGET...]
+#   tools/fuzz.sh [--time SECONDS] [--runs N] [--seed S] [--jobs J] [--fresh] [TARGET...]
 #
 # Each target runs for the given time (default 20 s) or number of executions, whichever comes
 # first when both are given; --seed fixes libFuzzer's random seed (the same mutations each
-# time), --jobs runs that many targets side by side. Each target works on a
+# time), --jobs runs that many targets side by side. --fresh starts from the kept inputs and
+# seeds alone, without what earlier runs added: with --runs and --seed, a run then does the
+# same executions on every machine, so a clean checkout's run can be repeated exactly. Each target works on a
 # corpus in build-fuzz/corpus/TARGET seeded from fuzz/corpus/TARGET (kept inputs and earlier
 # findings), the shipped files and the test fixtures. An input that breaks a target is saved as
 # build-fuzz/findings/TARGET-*; the script then ends with status 1. At the end a table gives
@@ -17,12 +19,14 @@ TAMURIK_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 limit=()
 targets=()
 jobs=1
+fresh=0
 while [ $# -gt 0 ]; do
     case "$1" in
     --time) limit+=(-max_total_time="$2"); shift 2 ;;
     --runs) limit+=(-runs="$2"); shift 2 ;;
     --seed) limit+=(-seed="$2"); shift 2 ;;
     --jobs) jobs="$2"; shift 2 ;;
+    --fresh) fresh=1; shift ;;
     *) targets+=("$1"); shift ;;
     esac
 done
@@ -68,6 +72,7 @@ mkdir -p "$out/findings"
 run_target() {
     local target="$1"
     local corpus="$out/corpus/$target"
+    [ "$fresh" -eq 1 ] && rm -rf "$corpus"
     mkdir -p "$corpus"
     local kept="$TAMURIK_ROOT/fuzz/corpus/$target"
     local dirs=("$corpus" "$(seeds_for "$target")")

@@ -175,6 +175,7 @@ void ExerciseFrame::ToggleOptionPanel() {
 }
 
 void ExerciseFrame::Activate() {
+    QuestionShown();
     userLabel_->setPlainText(UserName(navigator()));
     ShowPoints();
     if (!config_.fixedBackground)
@@ -256,6 +257,67 @@ ExerciseFrame::VerbLinesForSelection(const std::function<bool(const Text& line)>
             return {};
     }
     return {};
+}
+
+void ExerciseFrame::QuestionShown() {
+    questionShownMs_ = context().clock.NowMs();
+}
+
+void ExerciseFrame::ReportAnswer(const Text& item, const char* asked, const Text& given, bool right,
+                                 bool fromVerbList) {
+    const std::int64_t now = context().clock.NowMs();
+    Answer answer;
+    answer.exercise = config_.recordKey;
+    answer.item = item;
+    answer.asked = asked;
+    answer.given = given;
+    answer.right = right;
+    // A clock set back (by the system's time service) gives no negative time.
+    answer.millis = std::max<std::int64_t>(0, now - questionShownMs_);
+    answer.fromVerbList = fromVerbList;
+    questionShownMs_ = now;
+    // The record is an addition: whatever goes wrong behind it must not cost the child the
+    // exercise, so nothing it throws reaches the screen.
+    try {
+        context().record.Report(answer);
+    } catch (...) {
+    }
+}
+
+void ExerciseFrame::ReportVerbAnswer(TextView line, const char* asked, const Text& given,
+                                     bool right) {
+    ReportAnswer(MarkedWord(line), asked, given, right, true);
+}
+
+std::vector<Text> ExerciseFrame::DueVerbs() {
+    if (!context().additions.cardBox)
+        return {};
+    // As with reporting: a record that fails leaves the draws as they always were.
+    try {
+        return context().record.DueVerbs();
+    } catch (...) {
+        return {};
+    }
+}
+
+std::optional<Text> ExerciseFrame::DueVerbLine(const std::vector<Text>& lines,
+                                               const LineFits& fits) {
+    return DrawDueLine(lines, DueVerbs(), context().random, fits);
+}
+
+void ExerciseFrame::MixInDueVerbs(std::vector<Text>& drawn, const std::vector<Text>& lines) {
+    MixInDueLines(drawn, lines, DueVerbs(), context().random);
+}
+
+std::optional<Text> ExerciseFrame::DueVerbForSelection(const LineFits& keep) {
+    const std::vector<Text> due = DueVerbs();
+    if (due.empty())
+        return std::nullopt;
+    std::vector<Text> lines =
+        MatchingLines(context().dir, kVerbFile, selection()).value_or(std::vector<Text>{});
+    if (keep)
+        std::erase_if(lines, [&](const Text& line) { return !keep(line); });
+    return DrawDueLine(lines, due, context().random);
 }
 
 } // namespace tamurik

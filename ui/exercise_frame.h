@@ -4,12 +4,16 @@
 // that slides between an open and a closed position.
 
 #include "core/word_lists.h"
+#include "learning/due_draw.h"
 #include "ui/screen.h"
 #include "ui/speaker_icons.h"
 
 #include <QRect>
 #include <QStringList>
+#include <cstdint>
 #include <functional>
+#include <optional>
+#include <string>
 #include <vector>
 
 class QFrame;
@@ -19,9 +23,15 @@ namespace tamurik {
 class ClickLabel;
 class OptionGroup;
 
+// What a child gives that is no text of its own: a help asked for instead of an answer.
+inline constexpr TextView kGivenHint = U"Tipp";
+inline constexpr TextView kGivenSolution = U"Lösung";
+
 struct FrameConfig {
     QString objectName;
     QString title;
+    // The exercise's stable name in the learning record ("verben_trennen"); kept as it is.
+    std::string recordKey;
     int widthTwips = 9000;
     int heightTwips = 6600;
     // A fixed window colour; without it the window takes ColorBlatt on activation.
@@ -107,6 +117,35 @@ public:
     VerbLinesForSelection(const std::function<bool(const Text& line)>& keep = nullptr);
 
 protected:
+    // ---- The learning record ----
+    // The question is shown now: the time of the next answer counts from here. Activation
+    // marks it too.
+    void QuestionShown();
+    // Tells the learning record one answer of the child: the word it was about (marked as
+    // shown), what was asked (an asked:: key), what the child gave and whether it was right.
+    // The time counts from the question or, for a further answer to the same question, from
+    // the answer before. Only verbs of ZAHLVERB.TXT take part in the card box. Whatever the
+    // record does, the screen goes on as before.
+    void ReportAnswer(const Text& item, const char* asked, const Text& given, bool right,
+                      bool fromVerbList);
+    // The same for a verb of ZAHLVERB.TXT, given by its line: the item is its marked word.
+    void ReportVerbAnswer(TextView line, const char* asked, const Text& given, bool right);
+
+    // ---- Missed verbs coming back ----
+    // The child's due verbs (marked words); none with the card box off, where the record is not
+    // even asked.
+    std::vector<Text> DueVerbs();
+    // One draw among `lines` (ZAHLVERB.TXT lines that pass the selection): one draw in three a
+    // due verb among them that fits, else none and the screen draws as before.
+    std::optional<Text> DueVerbLine(const std::vector<Text>& lines, const LineFits& fits = nullptr);
+    // A list the screen drew entry by entry (repeats allowed) from `lines`: each entry is one
+    // draw of a due verb, and a verb in the list is not brought in twice.
+    void MixInDueVerbs(std::vector<Text>& drawn, const std::vector<Text>& lines);
+    // For a screen that takes its next verb from a pool of its own that holds only part of the
+    // selection: one draw in three a due verb among all lines of ZAHLVERB.TXT that pass the
+    // selection and `keep`. The file is read only when the child has due verbs.
+    std::optional<Text> DueVerbForSelection(const LineFits& keep = nullptr);
+
     // The exercise's own preparation on activation (draw a word, clear inputs, ...).
     virtual void PrepareExercise() {}
     // The exercise's own clean-up before it returns to the main menu.
@@ -140,6 +179,7 @@ private:
     int panelOpen_ = 0;
     int panelClosed_ = 0;
     int panelPos_ = 0;
+    std::int64_t questionShownMs_ = 0;
 };
 
 // A picture icon of the frame's size (495 twips square) with its accessible name.

@@ -34,7 +34,8 @@ enum class ScreenId {
     Memory,              // memo
     Galgenspiel,         // galgen
     Devadodad,           // fang
-    Info,                // TMKLABEL
+    VerbenVerlaengern,   // Form14
+    Info,                // TMKLABEL (the last one)
 };
 
 // The verb selection groups, for passing a choice on from the main menu.

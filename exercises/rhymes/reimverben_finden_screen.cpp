@@ -27,6 +27,7 @@ FrameConfig Frame() {
     FrameConfig config;
     config.objectName = QStringLiteral("Form7");
     config.title = QStringLiteral("Tamurik: Reimverben finden");
+    config.recordKey = "reimverben_finden";
     config.widthTwips = 7500;
     config.heightTwips = 8730;
     config.fixedBackground = kWindowColor;
@@ -106,6 +107,7 @@ ReimverbenFindenScreen::ReimverbenFindenScreen(AppContext& context)
 }
 
 void ReimverbenFindenScreen::PrepareExercise() {
+    found_.clear();
     strip_->setBackground(PaletteColor(state().ColorBlatt));
     StartRound();
 }
@@ -153,10 +155,8 @@ void ReimverbenFindenScreen::keyPressEvent(QKeyEvent* event) {
 
 bool ReimverbenFindenScreen::DrawRhymePairs() {
     pairs_.clear();
-    found_.clear();
     done_.clear();
     targetRow_ = 0;
-    SpeechChanged();
     const auto set = tamurik::DrawRhymeSet(
         context().dir, kFindenDraw, context().random, [this] { return selection().stammvokal; },
         [this] { return NoVerbsForSelection(kRhymeFile); });
@@ -211,6 +211,7 @@ void ReimverbenFindenScreen::NextTask() {
     slider_->setMaximum(kParked);
     slider_->setValue(kParked);
     firstMove_ = true;
+    QuestionShown();
 }
 
 void ReimverbenFindenScreen::MoveStrip() {
@@ -229,6 +230,17 @@ void ReimverbenFindenScreen::CheckAnswer() {
         return;
     slider_->setFocus();
     const int row = slider_->value();
+    // The offered partner is asked about; the child gave the verb of the chosen row (a row
+    // already done shows its partner).
+    Text given;
+    if (row >= 1 && row <= static_cast<int>(pairs_.size())) {
+        const RhymePair& chosen = pairs_[static_cast<std::size_t>(row - 1)];
+        given =
+            CleanWord(row != targetRow_ && done_[static_cast<std::size_t>(row - 1)] ? chosen.partner
+                                                                                    : chosen.first);
+    }
+    ReportAnswer(pairs_[static_cast<std::size_t>(targetRow_ - 1)].partner, asked::kRhymePartner,
+                 given, row == targetRow_, false);
     if (row != targetRow_) {
         TakePoints(1);
         return;
@@ -269,6 +281,7 @@ void ReimverbenFindenScreen::ShowHint() {
     if (sliding_ || targetRow_ == 0)
         return;
     const RhymePair& pair = pairs_[targetRow_ - 1];
+    ReportAnswer(pair.partner, asked::kRhymePartner, Text(kGivenHint), false, false);
     dialogs().Message(Spaced(pair.partner + U" + " + pair.first, U"123.-") + CR + CR, U"Reimpaar",
                       DialogButtons::Ok, DialogIcon::None);
     TakePoints(1);

@@ -49,7 +49,7 @@ private:
     void SlideEnded();
 
     std::vector<RhymePair> pairs_;
-    // The pair found last, verb and partner; empty until one is found on these rows.
+    // The pair found last, verb and partner; empty until one is found.
     std::vector<Text> found_;
     std::vector<bool> done_;
     int targetRow_ = 0;

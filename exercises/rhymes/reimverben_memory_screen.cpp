@@ -17,6 +17,7 @@ FrameConfig Frame() {
     FrameConfig config;
     config.objectName = QStringLiteral("memo");
     config.title = QStringLiteral("Tamurik: Reimverben-Memory");
+    config.recordKey = "reimverben_memory";
     config.widthTwips = 9585;
     config.heightTwips = 7095;
     config.userLabel = QStringLiteral("Bezeichnung19");
@@ -92,6 +93,7 @@ MemoryScreen::MemoryScreen(AppContext& context) : ExerciseFrame(context, Frame()
 }
 
 void MemoryScreen::PrepareExercise() {
+    found_.clear();
     board_->setBackground(PaletteColor(state().ColorBlatt));
     startFlag_->hide();
     StartGame();
@@ -114,8 +116,6 @@ void MemoryScreen::StartGame() {
         cover->hide();
     startFlag_->hide();
     game_.Clear();
-    found_.clear();
-    SpeechChanged();
     board_->Clear();
     const auto set = DrawRhymeSet(
         context().dir, kMemoryDraw, context().random, [this] { return selection().stammvokal; },
@@ -145,6 +145,7 @@ void MemoryScreen::StartPlay() {
         cover->raise();
     }
     startFlag_->hide();
+    QuestionShown();
 }
 
 void MemoryScreen::TurnCard(int field) {
@@ -162,6 +163,7 @@ void MemoryScreen::TurnCard(int field) {
             covers_[back - 1]->show();
     }
     covers_[field - 1]->hide();
+    reportTurn(turn);
     ShowPoints();
     if (turn.pairFound) {
         FrameField(turn.pairFields[0]);
@@ -171,6 +173,19 @@ void MemoryScreen::TurnCard(int field) {
     }
     if (turn.finished)
         FinishGame();
+}
+
+void MemoryScreen::reportTurn(const MemoryTurn& turn) {
+    // The first card of a turn asks for its partner; the second one answers.
+    if (turn.pairFound) {
+        ReportAnswer(game_.card(turn.pairFields[0]).word, asked::kRhymePartner,
+                     CleanWord(game_.card(turn.pairFields[1]).word), true, false);
+    } else if (game_.secondPick() != 0) {
+        ReportAnswer(game_.card(game_.firstPick()).word, asked::kRhymePartner,
+                     CleanWord(game_.card(game_.secondPick()).word), false, false);
+    } else if (game_.firstPick() != 0) {
+        QuestionShown();
+    }
 }
 
 SpeechOffer MemoryScreen::WhatToHear() const {
@@ -195,6 +210,8 @@ void MemoryScreen::ShowHint() {
     const std::optional<Text> hint = game_.HintText();
     if (!hint)
         return;
+    ReportAnswer(game_.card(game_.firstPick()).word, asked::kRhymePartner, Text(kGivenHint), false,
+                 false);
     dialogs().Message(*hint + CR, kTitle, DialogButtons::Ok, DialogIcon::None);
     TakePoints(1);
 }

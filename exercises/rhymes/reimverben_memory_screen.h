@@ -35,10 +35,12 @@ protected:
 private:
     void PrintCards();
     void FrameField(int field);
+    // Tells the learning record a turn's second card: the partner the child chose.
+    void reportTurn(const MemoryTurn& turn);
     void FinishGame();
 
     MemoryGame game_;
-    // The pair found last in this game.
+    // The pair found last (the last one of a game still after the next game is dealt).
     std::vector<Text> found_;
     PictureSurface* board_ = nullptr;
     std::array<ClickLabel*, kMemoryFields> covers_{};

@@ -27,6 +27,7 @@ FrameConfig Frame() {
     FrameConfig config;
     config.objectName = QStringLiteral("Form11");
     config.title = QStringLiteral("Tamurik: Reimverben schreiben");
+    config.recordKey = "reimverben_schreiben";
     config.widthTwips = 7920;
     config.heightTwips = 5040;
     config.fixedBackground = kWindowColor;
@@ -141,6 +142,7 @@ void ReimverbenSchreibenScreen::ShowNextPair() {
         surface_->PrintMarked(MarkedLetter(verb[box - 1]), colors);
     }
 
+    partner_ = pair.partner;
     letters_ = PartLetters(pair.partner);
     expected_ = LettersOf(letters_);
     const int length = static_cast<int>(letters_.size());
@@ -155,6 +157,7 @@ void ReimverbenSchreibenScreen::ShowNextPair() {
     typed_.clear();
     input_->clear();
     input_->setFocus();
+    QuestionShown();
 }
 
 SpeechOffer ReimverbenSchreibenScreen::WhatToHear() const {
@@ -171,6 +174,7 @@ void ReimverbenSchreibenScreen::CheckLetter() {
     const std::size_t m = typed_.size();
     if (m >= expected_.size())
         return;
+    ReportAnswer(partner_, asked::kLetter, t, t == Text(1, expected_[m]), false);
     if (t != Text(1, expected_[m])) {
         dialogs().Message(t + U" ist der falsche Buchstabe!" + CR, U"Fehler", DialogButtons::Ok,
                           DialogIcon::None);

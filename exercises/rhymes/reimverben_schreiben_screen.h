@@ -45,6 +45,8 @@ private:
     RhymePair current_;
     std::vector<Text> written_;
     std::vector<PartLetter> letters_;
+    // The partner being written, as marked in the rhyme list.
+    Text partner_;
     Text expected_;
     Text typed_;
     PictureSurface* surface_ = nullptr;

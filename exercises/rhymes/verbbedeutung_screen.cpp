@@ -25,6 +25,7 @@ FrameConfig Frame() {
     FrameConfig config;
     config.objectName = QStringLiteral("Form8");
     config.title = QStringLiteral("Tamurik: Verbbedeutung");
+    config.recordKey = "verbbedeutung";
     config.widthTwips = kWindowWidth;
     config.heightTwips = 7050;
     config.fixedBackground = QColor(192, 255, 255);
@@ -109,8 +110,18 @@ void VerbbedeutungScreen::DrawMeaningSet() {
     verbDisplay_->Clear();
     questions_.clear();
     answers_.clear();
-    const std::vector<Text> set =
-        tamurik::DrawMeaningSet(VerbLinesForSelection(IsRare), context().random);
+    const std::vector<Text> lines = VerbLinesForSelection(IsRare);
+    std::vector<Text> set = tamurik::DrawMeaningSet(lines, context().random);
+    // A due verb takes the place of the first question, so it is asked at once; the four
+    // verbs of a set stay different.
+    const auto notInSet = [&set](const Text& line) {
+        return std::none_of(set.begin(), set.end(), [&](const Text& member) {
+            return MarkedWord(member) == MarkedWord(line);
+        });
+    };
+    if (!set.empty())
+        if (std::optional<Text> due = DueVerbLine(lines, notInSet))
+            set.front() = std::move(*due);
     for (const Text& line : set) {
         questions_.push_back(line);
         answers_.push_back(MeaningAnswer(line));
@@ -145,13 +156,16 @@ void VerbbedeutungScreen::ShowQuestion() {
     verbDisplay_->Clear();
     verbDisplay_->SetDrawPos(0, 0);
     verbDisplay_->PrintMarked(verb, PartColors(state(), Qt::black), spaced);
+    QuestionShown();
 }
 
 void VerbbedeutungScreen::CheckMeaning(int field) {
     if (questions_.empty() || field < 1 || field > static_cast<int>(answers_.size()))
         return;
     const Text& answer = answers_[field - 1];
-    if (!answer.empty() && Contains(questions_.front(), answer)) {
+    const bool right = !answer.empty() && Contains(questions_.front(), answer);
+    ReportVerbAnswer(questions_.front(), asked::kMeaning, TrimBlanks(answer), right);
+    if (right) {
         questions_.pop_front();
         ++state().Points;
         ShowPoints();
@@ -169,6 +183,7 @@ void VerbbedeutungScreen::CheckMeaning(int field) {
 void VerbbedeutungScreen::ShowHint() {
     if (questions_.empty())
         return;
+    ReportVerbAnswer(questions_.front(), asked::kMeaning, Text(kGivenHint), false);
     ShowMessage(Text(1, CR) + MeaningAnswer(questions_.front()));
     hintShown_ = true;
     SpeechChanged();

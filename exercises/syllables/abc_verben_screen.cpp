@@ -8,6 +8,8 @@
 #include <QScrollBar>
 #include <QShortcut>
 
+#include <algorithm>
+
 namespace tamurik {
 
 namespace {
@@ -20,6 +22,7 @@ FrameConfig Frame() {
     FrameConfig config;
     config.objectName = QStringLiteral("Form2");
     config.title = QStringLiteral("Tamurik: ABC-Verben");
+    config.recordKey = "abc_verben";
     config.widthTwips = 8400;
     // Ten verbs in the large list font stand one below the other without scrolling.
     config.heightTwips = 7560;
@@ -95,12 +98,14 @@ void AbcVerbenScreen::OptionChosen(SelectionGroup, int) {
 void AbcVerbenScreen::DrawPool() {
     list_->clear();
     pool_.clear();
-    marked_.clear();
+    poolMarked_.clear();
     const std::vector<Text> lines =
         VerbLinesForSelection([](const Text& line) { return !CleanWord(line).empty(); });
-    for (const Text& line : DrawWithRepeats(lines, kPoolSize, context().random)) {
+    std::vector<Text> drawn = DrawWithRepeats(lines, kPoolSize, context().random);
+    MixInDueVerbs(drawn, lines);
+    for (const Text& line : drawn) {
         pool_.push_back(CleanWord(line));
-        marked_[pool_.back()] = MarkedWord(line);
+        poolMarked_.push_back(MarkedWord(line));
     }
     StartSet();
 }
@@ -126,6 +131,7 @@ void AbcVerbenScreen::AskNext() {
     const bool complete = set_.AskNext(context().random);
     question_->setPlainText(AbcQuestion(set_.askedPlace()));
     state().CurrentWord = set_.expected();
+    QuestionShown();
     if (complete) {
         state().Points += set_.size();
         ShowPoints();
@@ -136,10 +142,12 @@ void AbcVerbenScreen::AskNext() {
 void AbcVerbenScreen::AnswerPick(QListWidgetItem* item) {
     if (item == nullptr || state().CurrentWord.empty())
         return;
+    const Text picked = FromQ(item->text());
     // The list shows the verbs letter by letter.
-    clicked_ = RemoveChars(FromQ(item->text()), U" ");
+    clicked_ = RemoveChars(picked, U" ");
     SpeechChanged();
-    if (FromQ(item->text()) != state().CurrentWord) {
+    reportPick(picked);
+    if (picked != state().CurrentWord) {
         dialogs().Message(Text(U"Leider falsch, überlege nochmal.") + CR, kTitle, DialogButtons::Ok,
                           DialogIcon::None);
         TakePoints(1);
@@ -152,11 +160,24 @@ void AbcVerbenScreen::AnswerPick(QListWidgetItem* item) {
     AskNext();
 }
 
+void AbcVerbenScreen::reportPick(const Text& picked) {
+    // The verb asked for is the one at the asked place; its marked word stands beside it in
+    // the pool (the set shows the first pool verbs in pool order).
+    const std::vector<Text>& shown = set_.shown();
+    const auto at = std::find(shown.begin(), shown.end(), state().CurrentWord);
+    const auto index = static_cast<std::size_t>(at - shown.begin());
+    if (index >= poolMarked_.size())
+        return;
+    ReportAnswer(poolMarked_[index], asked::kOrder, RemoveChars(picked, U" "),
+                 picked == state().CurrentWord, true);
+}
+
 SpeechOffer AbcVerbenScreen::WhatToHear() const {
     if (clicked_.empty())
         return SpeechOffer::NotNow(U"Klicke zuerst ein Verb an.");
-    const auto marked = marked_.find(clicked_);
-    return SpeechOffer::Verbs({marked == marked_.end() ? clicked_ : marked->second});
+    const auto at = std::find(pool_.begin(), pool_.end(), clicked_);
+    const auto index = static_cast<std::size_t>(at - pool_.begin());
+    return SpeechOffer::Verbs({index < poolMarked_.size() ? poolMarked_[index] : clicked_});
 }
 
 void AbcVerbenScreen::ShowAlphabet() {

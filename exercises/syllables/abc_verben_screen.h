@@ -4,7 +4,6 @@
 #include "exercises/syllables/syllable_drills.h"
 #include "ui/exercise_frame.h"
 
-#include <map>
 #include <vector>
 
 class QListWidget;
@@ -39,13 +38,16 @@ protected:
     void OptionChosen(SelectionGroup group, int position) override;
 
 private:
+    // Tells the learning record which verb the child picked for the asked place.
+    void reportPick(const Text& picked);
+
     QListWidget* list_ = nullptr;
     QScrollBar* size_ = nullptr;
     ClickLabel* sizeLabel_ = nullptr;
     ClickLabel* question_ = nullptr;
     std::vector<Text> pool_;
-    // The marked words of the pool's verbs, for reading them syllable by syllable.
-    std::map<Text, Text> marked_;
+    // The marked words of the pool's verbs, in pool order.
+    std::vector<Text> poolMarked_;
     // The verb clicked last; empty until one is clicked in the list shown.
     Text clicked_;
     AbcSet set_;

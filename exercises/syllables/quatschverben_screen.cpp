@@ -1,13 +1,14 @@
+// The Quatschverben window: its widgets, activation and closing, the letter strip's window
+// height, the colour fields and the message line. The run and the panels have pieces of their
+// own (quatschverben_timed_run_screen.cpp, quatschverben_panels_screen.cpp).
 #include "exercises/syllables/quatschverben_screen.h"
 
-#include "core/best_lists.h"
-#include "core/startup.h"
+#include "exercises/syllables/quatschverben_layout.h"
 #include "ui/click_label.h"
 #include "ui/geometry.h"
 #include "ui/palette.h"
 #include "ui/picture_surface.h"
 #include "ui/text_qt.h"
-#include "ui/word_drawing.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -18,63 +19,17 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
 namespace tamurik {
 
+using namespace quatschverben;
+
 namespace {
-
-constexpr int kWidth = 9690;
-constexpr int kShortHeight = 5050;
-constexpr int kTallHeight = 5550;
-// Where the panels stand when they are in view: over the word and the decisions.
-const QRect kPanelArea(720, 720, 8850, 3000);
-const QColor kEntryColor(192, 255, 255);
-
-// Palette colours of the message line and the signal fields.
-constexpr int kBlack = 0;
-constexpr int kBlue = 1;
-constexpr int kGreen = 2;
-constexpr int kRed = 4;
-constexpr int kMagenta = 5;
-constexpr int kLightBlue = 9;
-constexpr int kLightGreen = 10;
-constexpr int kLightRed = 12;
-
-const Text kIdleHint = Text(U"Stelle eine Zeitdauer ein und klicke auf den START-Knopf.");
-const Text kBestListHint = Text(U"Klicke auf das lila Feld für die Bestenliste.");
-const Text kRunHint = Text(U"Klicke zuerst auf die Knöpfe und bestimme so die Eigenschaften!") +
-                      CR + U"Schreibe dann das Wort und setze das richtige Trennzeichen ein!";
-const Text kVerbListHint = Text(U"KLICKE HIER, UM DIE LISTE WIEDER ZU VERSTECKEN.") + CR +
-                           U"Doppelklick auf eine Zeile zeigt Detailansicht.";
-
-const char32_t* const kInstructions[] = {
-    U"Anleitung Quatsch -Verben:",
-    U"--------------------------------------",
-    U"Schreibe das 'Verb' in Silben getrennt und entscheide,",
-    U"ob der Stammvokal kurz oder lang ist. ",
-    U"Setze unterschiedliche Trennzeichen:",
-    U"",
-    U"Bei langem Stammvokal ( a e i o u ä ö ü / au ai ei eu äu ie )",
-    U"setze einen Strich: re-den, ge-hen, zah-len, lie-ben",
-    U"",
-    U"Tipp: Am Silbenende hörst du nur den langen Vokal!",
-    U"Man nennt diese Silbe ' o f f e n '",
-    U"",
-    U"Bei kurzem Stammvokal ( a e i o u ä ö ü )",
-    U"setze einen Punkt als Trennzeichen: ken.nen, fin.den",
-    U"",
-    U"Tipp: Am Silbenende hörst du einen Konsonanten!",
-    U"Nur der letzte Konsonant wird abgetrennt.",
-    U"",
-    U"Man nennt diese Silbe ' g e s c h l o s s e n '",
-    U"Ausnahme: ck     ba.cken, wa.ckeln",
-};
 
 FrameConfig Frame() {
     FrameConfig config;
     config.objectName = QStringLiteral("Form1");
     config.title = QStringLiteral("Tamurik: Quatschverben");
+    config.recordKey = "quatschverben";
     config.widthTwips = kWidth;
     config.heightTwips = kShortHeight;
     config.userLabel = QStringLiteral("Bezeichnung10");
@@ -86,13 +41,6 @@ FrameConfig Frame() {
     config.rewardIcon = QStringLiteral("Bild5");
     config.rewardIconTwips = QPoint(120, 1380);
     return config;
-}
-
-void Fill(QWidget* widget, const QColor& color) {
-    QPalette pal = widget->palette();
-    pal.setColor(QPalette::Window, color);
-    widget->setPalette(pal);
-    widget->setAutoFillBackground(true);
 }
 
 QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption, QRect twips) {
@@ -354,366 +302,6 @@ void QuatschverbenScreen::EndWork() {
     placePanel(bestPanel_, false);
     StopRun();
     tables_.Clear();
-}
-
-// ---- the run -------------------------------------------------------------------------------
-
-int QuatschverbenScreen::minutes() const {
-    return durationBar_->value();
-}
-
-bool QuatschverbenScreen::answering() {
-    return isRunning() && state().PanelOpen != 1;
-}
-
-void QuatschverbenScreen::StopRun() {
-    clock_.stop();
-    state().PanelOpen = 0;
-    if (runOn_) {
-        // A run that did not reach its end earns nothing and takes nothing away.
-        runOn_ = false;
-        state().Points = PointsBeforeRun;
-        ShowPoints();
-    }
-    Say(kBlack,
-        Text(U"Stelle eine Zeitdauer ein und klicke auf die grüne Ampel.") + CR + kBestListHint);
-    timeLabel_->clear();
-    entry_->clear();
-    entry_->setEnabled(false);
-}
-
-void QuatschverbenScreen::StartRun() {
-    detailView_->clear();
-    detailView_->hide();
-    if (anyPanelOpen())
-        ClosePanels();
-    state().PanelOpen = 0;
-
-    clock_.start();
-    runOn_ = true;
-    state().TimeLeftMs = minutes() * 60 * 1000;
-    timeLabel_->setText(QString::number(state().TimeLeftMs / 1000));
-    if (!NewWord())
-        return;
-    entry_->setEnabled(true);
-    focusEntry();
-    state().Points = 0;
-    pointsLabel()->setText(QStringLiteral("0"));
-    Say(kBlack, kRunHint);
-}
-
-void QuatschverbenScreen::ClockTick() {
-    state().TimeLeftMs -= 1000;
-    timeLabel_->setText(QString::number(state().TimeLeftMs / 1000));
-    if (state().TimeLeftMs >= 1000)
-        return;
-    clock_.stop();
-    runOn_ = false;
-    const long long score = state().Points;
-    dialogs().Message(Text(U"Die Zeit ist jetzt abgelaufen!") + CR + U"Du hast" + StrForm(score) +
-                          U" Punkte erreicht." + CR,
-                      U"Zeitlimit", DialogButtons::Ok, DialogIcon::Information);
-    timeLabel_->clear();
-    entry_->clear();
-    entry_->setEnabled(false);
-    if (score > 0) {
-        state().Points = score + PointsBeforeRun;
-        PointsBeforeRun = state().Points;
-        AppendResult(context().dir, kBestVerb,
-                     QuatschRecord(minutes(), score, FormatDate(context().clock.Today()),
-                                   UserName(navigator())),
-                     kMarkerExercise);
-        ShowBestList();
-    } else {
-        state().Points = PointsBeforeRun;
-    }
-    pointsLabel()->setText(QStringLiteral("0"));
-    SayText(kIdleHint + CR + kBestListHint);
-}
-
-bool QuatschverbenScreen::NewWord() {
-    WordSourceReport report;
-    std::optional<QuatschWord> next =
-        NextWord(tables_, context().dir, context().random, state().VerbCount, &report);
-    if (report.realVerbsMissing && !toldRealVerbsMissing_) {
-        toldRealVerbsMissing_ = true;
-        Tell(Text(U"Die Systemdatei VERBEN.TXT fehlt!") + CR +
-                 U"Es werden nur echte Verben gezeigt." + CR,
-             U"Dateifehler", DialogIcon::Exclamation);
-    }
-    if (!next) {
-        word_ = QuatschWord{};
-        wordPanel_->Clear();
-        StopRun();
-        NoVerbsForSelection(kVerbFile);
-        return false;
-    }
-    word_ = std::move(*next);
-    DrawWord();
-    entry_->clear();
-    state().AnswerA = 1;
-    state().AnswerB = 1;
-    return true;
-}
-
-void QuatschverbenScreen::DrawWord() {
-    wordPanel_->Clear();
-    wordPanel_->SetDrawPos(10, 10);
-    wordPanel_->PrintMarked(word_.Marked, PartColors(state(), Qt::black));
-}
-
-void QuatschverbenScreen::CheckEntry() {
-    if (!answering() || word_.Separated.empty())
-        return;
-    Say(kLightRed, Text());
-    if (state().Points < 200)
-        SayText(Text(U"Achte auf die rote Signalgruppe!") + CR +
-                U"Vokal  k u r z :  mindestens 2 Konsonanten folgen!");
-    Text typed = FromQ(entry_->text());
-    // Whatever stands around the right word does not count against it.
-    if (Contains(typed, word_.Separated))
-        typed = word_.Separated;
-    if (typed == word_.Plain)
-        Say(kBlue, Text(U"Setze jetzt noch das richtige Trennzeichen ein!") + CR +
-                       U"Punkt (.) für kurz      o d e r      Strich (-) für lang!");
-    if (typed != word_.Separated)
-        return;
-    const bool vowelOpen = state().AnswerA == 1;
-    const bool realOpen = state().AnswerB == 1;
-    message_->setForeground(PaletteColor(kGreen));
-    const Text decide = Text(U"Lege die Eigenschaften fest.") + CR;
-    if (vowelOpen && realOpen)
-        SayText(decide + U"Laut und Verb einstellen.");
-    else if (vowelOpen)
-        SayText(decide + U"Kurzer oder langer Laut?");
-    else if (realOpen)
-        SayText(decide + U"Echtes oder falsches Verb?");
-    if (state().AnswerA != 0 || state().AnswerB != 0)
-        return;
-    state().Points += static_cast<long long>(word_.Separated.size());
-    ShowPoints();
-    if (!NewWord())
-        return;
-    ResetSignals();
-    SayText(Text());
-}
-
-// ---- decisions -----------------------------------------------------------------------------
-
-bool QuatschverbenScreen::canDecide(double open) {
-    return answering() && open == 1;
-}
-
-void QuatschverbenScreen::Decide(double& open, bool right, QFrame* signal) {
-    state().Points += right ? 1 : -1;
-    state().Points = std::max(0LL, state().Points);
-    ShowPoints();
-    Fill(signal, PaletteColor(right ? kLightGreen : kLightRed));
-    open = 0;
-    focusEntry();
-    if (entry_->isEnabled())
-        CheckEntry();
-}
-
-void QuatschverbenScreen::AnswerRealVerb() {
-    if (canDecide(state().AnswerB))
-        Decide(state().AnswerB, IsListedVerb(context().dir, word_.Marked), realSignal_);
-}
-
-void QuatschverbenScreen::AnswerFakeVerb() {
-    if (canDecide(state().AnswerB))
-        Decide(state().AnswerB, !IsListedVerb(context().dir, word_.Marked), realSignal_);
-}
-
-void QuatschverbenScreen::AnswerShortVowel() {
-    if (canDecide(state().AnswerA))
-        Decide(state().AnswerA, IsShortVowel(word_.Separated), vowelSignal_);
-}
-
-void QuatschverbenScreen::AnswerLongVowel() {
-    if (canDecide(state().AnswerA))
-        Decide(state().AnswerA, IsLongVowel(word_.Separated), vowelSignal_);
-}
-
-void QuatschverbenScreen::ResetSignals() {
-    Fill(vowelSignal_, kEntryColor);
-    Fill(realSignal_, kEntryColor);
-}
-
-// ---- typing help ---------------------------------------------------------------------------
-
-void QuatschverbenScreen::InsertAtCaret(char32_t c) {
-    entry_->insert(ToQ(Text(1, c)));
-}
-
-void QuatschverbenScreen::PressLetterStrip(double xTwips) {
-    if (!answering())
-        return;
-    const int last = static_cast<int>(kStripLetters.size()) - 1;
-    const int k = std::clamp(static_cast<int>(xTwips) / kStripSpacing, 0, last);
-    MoveTwips(stripMarker_, kStripSpacing * k, kShortHeight + 30);
-    const char32_t letter = kStripLetters[static_cast<std::size_t>(k)];
-    stripMarker_->setText(ToQ(Text(1, letter)));
-    focusEntry();
-    InsertAtCaret(letter);
-}
-
-void QuatschverbenScreen::SkipWord() {
-    if (!entry_->isEnabled())
-        return;
-    ResetSignals();
-    if (NewWord())
-        focusEntry();
-}
-
-void QuatschverbenScreen::ChangeDuration(int value) {
-    durationLabel_->setText(QString::number(value));
-    if (isRunning())
-        StopRun();
-}
-
-void QuatschverbenScreen::focusEntry() {
-    if (entry_->isEnabled())
-        entry_->setFocus();
-}
-
-// ---- panels --------------------------------------------------------------------------------
-
-void QuatschverbenScreen::PauseForPanel() {
-    if (isRunning()) {
-        clock_.stop();
-        state().PanelOpen = 1;
-    }
-}
-
-void QuatschverbenScreen::ResumeAfterPanel() {
-    state().PanelOpen = 0;
-    if (runOn_)
-        clock_.start();
-}
-
-void QuatschverbenScreen::placePanel(QWidget* panel, bool inView) {
-    // Out of view, a panel stands beside the window and takes no keyboard focus.
-    MoveTwips(panel, inView ? kPanelArea.x() : kWidth + 120, kPanelArea.y());
-    panel->setVisible(inView);
-    if (inView)
-        panel->raise();
-    if (panel == instructions_)
-        instructionsInView_ = inView;
-    else if (panel == bestPanel_)
-        bestListInView_ = inView;
-}
-
-bool QuatschverbenScreen::anyPanelOpen() const {
-    return !verbList_->isHidden() || !detailView_->isHidden() || instructionsInView_ ||
-           bestListInView_;
-}
-
-void QuatschverbenScreen::ShowBestList() {
-    ClosePanels();
-    Say(kMagenta, Text(1, CR) + U"KLICKE HIER, UM DIE BESTENLISTE WIEDER ZU ENTFERNEN . . ." + CR);
-    const std::optional<std::vector<Text>> records = LoadForTime(context().dir, minutes());
-    if (!records) {
-        // Nothing to show: the run goes on.
-        Tell(Text(U"Es wurde noch keine Bestenliste gespeichert.") + CR, U"Bestenliste",
-             DialogIcon::Information);
-        return;
-    }
-    PauseForPanel();
-    bestList_->clear();
-    for (const Text& record : *records)
-        bestList_->addItem(ToQ(record));
-    placePanel(bestPanel_, true);
-    if (records->empty())
-        Tell(U"Für " + Decimal(minutes()) + U" Minuten sind keine Einträge vorhanden!" + CR,
-             U"Bestenliste", DialogIcon::Information);
-}
-
-void QuatschverbenScreen::ToggleInstructions() {
-    Say(kLightRed, Text(1, CR) + U"KLICKE HIER, UM DIE ANLEITUNG WIEDER ZU VERSTECKEN . . ." + CR);
-    if (instructionsInView_) {
-        ClosePanels();
-        if (state().PanelOpen == 1)
-            ResumeAfterPanel();
-        return;
-    }
-    detailView_->hide();
-    verbList_->hide();
-    PauseForPanel();
-    instructions_->clear();
-    for (const char32_t* line : kInstructions)
-        instructions_->addItem(ToQ(line));
-    placePanel(instructions_, true);
-}
-
-void QuatschverbenScreen::ToggleVerbList() {
-    if (!detailView_->isHidden() || !verbList_->isHidden()) {
-        ClosePanels();
-        return;
-    }
-    PauseForPanel();
-    Say(kLightBlue, kVerbListHint);
-    std::vector<Text> lines;
-    for (const Text& line : ReadWordLines(context().dir, kVerbFile).value_or(std::vector<Text>{})) {
-        Text shown = RemoveChars(line, U"123.-");
-        if (!shown.empty())
-            lines.push_back(std::move(shown));
-    }
-    std::stable_sort(lines.begin(), lines.end(),
-                     [](const Text& a, const Text& b) { return TextLess(a, b); });
-    verbList_->clear();
-    for (const Text& line : lines)
-        verbList_->addItem(ToQ(line));
-    verbList_->show();
-    verbList_->raise();
-    verbList_->setCurrentRow(0);
-    verbList_->setFocus();
-    // Type-ahead: the selection moves to the first entry that begins with as many letters of
-    // the current word as some entry has.
-    const QString plain = ToQ(word_.Plain);
-    for (qsizetype n = plain.size(); n > 0; --n) {
-        const QList<QListWidgetItem*> found =
-            verbList_->findItems(plain.left(n), Qt::MatchStartsWith);
-        if (!found.isEmpty()) {
-            verbList_->setCurrentItem(found.front());
-            verbList_->scrollToItem(found.front());
-            break;
-        }
-    }
-}
-
-void QuatschverbenScreen::ShowVerbDetail() {
-    QListWidgetItem* item = verbList_->currentItem();
-    if (item == nullptr)
-        return;
-    verbList_->hide();
-    detailView_->setPlainText(item->text());
-    detailView_->show();
-    detailView_->raise();
-    Say(kGreen, U"Klicke hier, um die Detailansicht wieder zu schließen!");
-}
-
-void QuatschverbenScreen::ClosePanels() {
-    if (!anyPanelOpen())
-        return;
-    verbList_->hide();
-    placePanel(instructions_, false);
-    placePanel(bestPanel_, false);
-    if (!detailView_->isHidden()) {
-        Say(kRed, kVerbListHint);
-        detailView_->clear();
-        detailView_->hide();
-        verbList_->show();
-        verbList_->setFocus();
-        return;
-    }
-    verbList_->clear();
-    Say(kBlack, kIdleHint);
-    if (state().PanelOpen == 1) {
-        SayText(kRunHint);
-        ResumeAfterPanel();
-        focusEntry();
-    }
 }
 
 // ---- window --------------------------------------------------------------------------------

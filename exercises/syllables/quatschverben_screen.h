@@ -83,7 +83,10 @@ private:
     bool answering();
     // A decision still open for the current word may be made now.
     bool canDecide(double open);
-    void Decide(double& open, bool right, QFrame* signal);
+    void Decide(double& open, bool right, QFrame* signal, const char* asked, TextView given);
+    // Tells the learning record what the typed entry answers about the separator.
+    void reportTyping(const Text& entered);
+    void reportAnswer(const char* asked, const Text& given, bool right);
     void ResetSignals();
     int minutes() const;
 
@@ -100,6 +103,9 @@ private:
 
     SyllableTables tables_;
     QuatschWord word_;
+    // The current word was typed right once; the last wrong separation typed (each counts once).
+    bool typedRight_ = false;
+    Text lastTypedWrong_;
     // The points the child had before the run; they come back when a run earns nothing.
     long long PointsBeforeRun = 0;
     bool runOn_ = false;

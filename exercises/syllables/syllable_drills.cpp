@@ -47,6 +47,19 @@ int CursorForScrollValue(int value, int letterCount) {
     return std::min(gap, last);
 }
 
+Text BoundaryAnswer(const BoardWord& board, int cursor) {
+    const auto before = static_cast<std::size_t>(std::max(0, cursor / kTileStep));
+    Text answer;
+    for (std::size_t i = 0; i < board.letters.size(); ++i) {
+        if (i == before)
+            answer += U'|';
+        answer += board.letters[i].letter;
+    }
+    if (before >= board.letters.size())
+        answer += U'|';
+    return answer;
+}
+
 std::optional<int> CursorForPress(double xTwips, int letterCount) {
     if (!std::isfinite(xTwips) || xTwips < 0) {
         return std::nullopt;

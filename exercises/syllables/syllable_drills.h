@@ -38,6 +38,10 @@ BoardWord LayOutBoard(TextView line);
 // A line the board can serve: a boundary to find, and every letter on the board.
 bool FitsBoard(TextView line);
 
+// The child's answer as the learning record keeps it: the letters with "|" in the gap where
+// the cursor stands ("bad|en").
+Text BoundaryAnswer(const BoardWord& board, int cursor);
+
 // The cursor position a scroll value leads to: never beyond the gap after the last letter.
 int CursorForScrollValue(int value, int letterCount);
 // The gap just before the letter under a mouse press at x twips; none past the last gap.

@@ -147,9 +147,10 @@ Rejection RejectionOf(const QuatschWord& candidate) {
 }
 
 std::optional<QuatschWord> NextWord(const SyllableTables& tables, const WorkDir& dir,
-                                    RandomSource& random, int verbCount, WordSourceReport* report) {
+                                    RandomSource& random, int verbCount, WordSourceReport* report,
+                                    const ListedVerbDraw& instead) {
     if (random.Draw(3) != 0 || tables.empty())
-        return PickListedVerb(dir, random, verbCount);
+        return PickListedVerb(dir, random, verbCount, instead);
     for (int attempt = 0; attempt < kMaxCandidates; ++attempt) {
         const Text& beginning = DrawFrom(tables.OnsetTable, random);
         const Text& middle = DrawFrom(tables.PatternTable, random);
@@ -171,10 +172,11 @@ std::optional<QuatschWord> NextWord(const SyllableTables& tables, const WorkDir&
             continue;
         return candidate;
     }
-    return PickListedVerb(dir, random, verbCount);
+    return PickListedVerb(dir, random, verbCount, instead);
 }
 
-std::optional<QuatschWord> PickListedVerb(const WorkDir& dir, RandomSource& random, int verbCount) {
+std::optional<QuatschWord> PickListedVerb(const WorkDir& dir, RandomSource& random, int verbCount,
+                                          const ListedVerbDraw& instead) {
     const std::optional<std::vector<Text>> lines = ReadWordLines(dir, kVerbFile);
     if (!lines)
         return std::nullopt;
@@ -190,6 +192,14 @@ std::optional<QuatschWord> PickListedVerb(const WorkDir& dir, RandomSource& rand
     }
     if (withWord.empty())
         return std::nullopt;
+    if (instead) {
+        std::vector<Text> candidates;
+        candidates.reserve(withWord.size());
+        for (std::size_t i : withWord)
+            candidates.push_back((*lines)[i]);
+        if (const std::optional<Text> line = instead(candidates))
+            return ListedWord(*line);
+    }
     const int pick = random.Draw(static_cast<int>(withWord.size()));
     return ListedWord((*lines)[withWord[static_cast<std::size_t>(pick)]]);
 }

@@ -11,6 +11,7 @@
 #include "core/text.h"
 #include "core/work_dir.h"
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -72,17 +73,23 @@ struct WordSourceReport {
 // rejected candidates a listed verb is taken instead.
 inline constexpr int kMaxCandidates = 200;
 
+// A listed verb drawn in place of the usual one (a verb the child missed, due again), from
+// the lines that hold a word; no value to draw as usual.
+using ListedVerbDraw = std::function<std::optional<Text>(const std::vector<Text>& lines)>;
+
 // The next word: a listed verb in two cases out of three, a made-up one otherwise. Both word
 // files are read afresh for every candidate, so an edit of a file takes effect at the next
 // word. No value when the verb list can serve no word at all.
 std::optional<QuatschWord> NextWord(const SyllableTables& tables, const WorkDir& dir,
                                     RandomSource& random, int verbCount,
-                                    WordSourceReport* report = nullptr);
+                                    WordSourceReport* report = nullptr,
+                                    const ListedVerbDraw& instead = nullptr);
 
 // A verb drawn from the first `verbCount` lines of the verb list (from the lines there are,
 // when the file has become shorter); lines without a word are passed over. No value when no
-// line holds a word.
-std::optional<QuatschWord> PickListedVerb(const WorkDir& dir, RandomSource& random, int verbCount);
+// line holds a word. `instead` may draw the verb in place of the usual draw.
+std::optional<QuatschWord> PickListedVerb(const WorkDir& dir, RandomSource& random, int verbCount,
+                                          const ListedVerbDraw& instead = nullptr);
 
 // True when a non-empty line of the verb list contains the marked form.
 bool IsListedVerb(const WorkDir& dir, TextView marked);

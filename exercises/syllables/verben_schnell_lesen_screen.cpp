@@ -29,11 +29,14 @@ constexpr int kGreen = 2;
 constexpr int kYellow = 14;
 // A flash lasts this long until the child first moves the scroll bar.
 constexpr int kFirstFlashMs = 500;
+// What the learning record keeps when the child asks for the word to be flashed again.
+constexpr TextView kGivenAgain = U"nochmal";
 
 FrameConfig Frame() {
     FrameConfig config;
     config.objectName = QStringLiteral("Form10");
     config.title = QStringLiteral("Tamurik: Verben schnell lesen");
+    config.recordKey = "verben_schnell_lesen";
     config.widthTwips = 8400;
     config.heightTwips = 4680;
     config.userLabel = QStringLiteral("Bezeichnung1");
@@ -136,7 +139,9 @@ void SchnellLesenScreen::BuildDrawList() {
         return MatchesFlashSelection(line, selection()) && !CleanWord(line).empty();
     });
     drawList_.clear();
-    for (const Text& line : DrawWithRepeats(lines, kListSize, context().random))
+    std::vector<Text> drawn = DrawWithRepeats(lines, kListSize, context().random);
+    MixInDueVerbs(drawn, lines);
+    for (const Text& line : drawn)
         drawList_.push_back(MarkedWord(line));
     list_->clear();
     for (const Text& marked : drawList_)
@@ -198,8 +203,12 @@ void SchnellLesenScreen::FlashWord() {
     }
     field_->SetDrawPos(0, centredTop());
     field_->PrintMarked(flashed, PartColors(state(), PaletteColor(kYellow)));
-    if (flashed_)
+    if (flashed_) {
+        ReportVerbAnswer(chosenWord(), asked::kReading, Text(kGivenAgain), false);
         TakePoints(1);
+    }
+    // The child reads from the flash on.
+    QuestionShown();
 }
 
 void SchnellLesenScreen::EndFlash() {
@@ -223,6 +232,7 @@ void SchnellLesenScreen::PickFromList(QListWidgetItem* item) {
         return;
     const Text picked = FromQ(item->text());
     list_->clearSelection();
+    ReportVerbAnswer(chosenWord(), asked::kReading, picked, picked == solution_);
     if (picked != solution_)
         return;
     ++state().Points;

@@ -24,6 +24,7 @@ FrameConfig Frame() {
     FrameConfig config;
     config.objectName = QStringLiteral("Form12");
     config.title = QStringLiteral("Tamurik: Verben trennen");
+    config.recordKey = "verben_trennen";
     config.widthTwips = 8700;
     config.heightTwips = 4320;
     config.userLabel = QStringLiteral("Bezeichnung4");
@@ -134,7 +135,8 @@ void VerbenTrennenScreen::BuildWorkList() {
         const std::vector<Text> lines = VerbLinesForSelection(FitsBoard);
         if (lines.empty())
             break;
-        const std::vector<Text> sample = SampleWorkList(lines, context().random);
+        std::vector<Text> sample = SampleWorkList(lines, context().random);
+        MixInDueVerbs(sample, lines);
         workList_.assign(sample.begin(), sample.end());
         if (!workList_.empty() || !NoVerbsForSelection())
             break;
@@ -154,6 +156,7 @@ void VerbenTrennenScreen::ShowNextVerb() {
         currentLine_ = std::move(workList_.front());
         workList_.pop_front();
         board_ = LayOutBoard(currentLine_);
+        QuestionShown();
     }
     drawBoard();
     scroll_->setFocus();
@@ -205,7 +208,9 @@ void VerbenTrennenScreen::PlaceCursor(QPointF twips) {
 void VerbenTrennenScreen::CheckBoundary() {
     if (currentLine_.empty())
         return;
-    if (board_.boundary && cursorPos_ == *board_.boundary) {
+    const bool right = board_.boundary && cursorPos_ == *board_.boundary;
+    ReportVerbAnswer(currentLine_, asked::kSeparator, BoundaryAnswer(board_, cursorPos_), right);
+    if (right) {
         ++state().Points;
         ShowPoints();
         scroll_->setValue(0);

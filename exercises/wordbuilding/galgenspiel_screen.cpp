@@ -22,6 +22,7 @@ FrameConfig Frame() {
     FrameConfig config;
     config.objectName = QStringLiteral("galgen");
     config.title = QStringLiteral("Tamurik: Galgenspiel");
+    config.recordKey = "galgenspiel";
     config.widthTwips = 7425;
     config.heightTwips = 6360;
     config.userLabel = QStringLiteral("Bezeichnung4");
@@ -358,15 +359,17 @@ void GalgenspielScreen::StartWord() {
     workList_ = VerbLinesForSelection([](const Text& line) { return !HangmanWord(line).empty(); });
     if (workList_.empty())
         return; // hidden: the next activation draws; or the word file cannot serve
-    const Text line = workList_[static_cast<std::size_t>(
-        context().random.Draw(static_cast<int>(workList_.size())))];
+    const std::optional<Text> due = DueVerbLine(workList_);
+    const Text line = due ? *due
+                          : workList_[static_cast<std::size_t>(
+                                context().random.Draw(static_cast<int>(workList_.size())))];
     workList_.clear();
+    currentLine_ = line;
 
     explanationLabel_->clear();
     if (IsRare(line))
         explanationLabel_->setPlainText(Text(1, CR) + Explanation(line));
     state().CurrentWord = HangmanWord(line);
-    marked_ = MarkedWord(line);
 
     fillBoard();
     solutionLabel_->clear();
@@ -374,14 +377,15 @@ void GalgenspielScreen::StartWord() {
     showMask();
     wrongLetters_ = 0;
     playing_ = true;
+    QuestionShown();
     SpeechChanged();
 }
 
 SpeechOffer GalgenspielScreen::WhatToHear() const {
     // A lost word gives way to the next one at once: only a solved word stays to be heard.
-    if (playing_ || marked_.empty())
+    if (playing_ || currentLine_.empty())
         return SpeechOffer::NotNow(U"Das Wort ist erst zu hören, wenn du es gelöst hast.");
-    return SpeechOffer::Verbs({marked_});
+    return SpeechOffer::Verbs({MarkedWord(currentLine_)});
 }
 
 void GalgenspielScreen::ResetDrawing() {
@@ -400,8 +404,10 @@ void GalgenspielScreen::ChooseLetter(int index) {
     item->setData(Qt::UserRole, marked);
     item->setBackground(marked ? QBrush(kMarkColor) : QBrush());
 
-    const LetterOutcome outcome = tamurik::ChooseLetter(
-        state().CurrentWord, state().WorkText, kHangmanLetters[static_cast<std::size_t>(index)]);
+    const char32_t letter = kHangmanLetters[static_cast<std::size_t>(index)];
+    const LetterOutcome outcome =
+        tamurik::ChooseLetter(state().CurrentWord, state().WorkText, letter);
+    ReportVerbAnswer(currentLine_, asked::kLetter, Text(1, letter), outcome.inWord);
     if (outcome.inWord) {
         if (outcome.firstTime) {
             state().Points += 1;
@@ -455,6 +461,7 @@ void GalgenspielScreen::Lose() {
 void GalgenspielScreen::ShowHint() {
     if (!playing_ || state().CurrentWord.empty())
         return;
+    ReportVerbAnswer(currentLine_, asked::kLetter, Text(kGivenHint), false);
     dialogs().Message(U"Der erste Buchstaben ist ein:  " + Text(1, state().CurrentWord[0]) + CR +
                           CR,
                       U"T i p p :", DialogButtons::Ok, DialogIcon::None);

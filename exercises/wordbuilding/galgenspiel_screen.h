@@ -63,8 +63,8 @@ private:
     std::array<QWidget*, 10> gallows_{};
     std::array<QWidget*, 6> freed_{};
 
-    // The marked word of the verb on the board.
-    Text marked_;
+    // The verb line of the word being guessed, for the learning record.
+    Text currentLine_;
     int wrongLetters_ = 0;
     // False once the word is solved, until the next word: the board then waits.
     bool playing_ = false;

@@ -24,6 +24,10 @@ std::optional<VerbParts> SplitVerbParts(TextView line) {
     return parts;
 }
 
+bool PartsClash(const VerbParts& a, const VerbParts& b) {
+    return a.first == b.first || a.middle == b.middle || a.final == b.final;
+}
+
 namespace {
 
 // One pass through the lines in a random order, keeping each verb that shares no part with
@@ -41,9 +45,8 @@ std::optional<std::array<VerbParts, 3>> DrawOnePass(const std::vector<Text>& lin
         const std::optional<VerbParts> parts = SplitVerbParts(lines[order[i]]);
         if (!parts)
             continue;
-        const bool clashes = std::any_of(set.begin(), set.begin() + kept, [&](const VerbParts& v) {
-            return v.first == parts->first || v.middle == parts->middle || v.final == parts->final;
-        });
+        const bool clashes = std::any_of(set.begin(), set.begin() + kept,
+                                         [&](const VerbParts& v) { return PartsClash(v, *parts); });
         if (!clashes)
             set[static_cast<std::size_t>(kept++)] = *parts;
     }
@@ -116,6 +119,24 @@ PuzzleBoard::DropResult PuzzleBoard::DropPart(int field, int tile) {
     targetRow_ = 0;
     ClearFields();
     return result;
+}
+
+std::optional<VerbParts> PuzzleBoard::VerbOfDrop(int field, int tile) const {
+    if (targetRow_ > 0)
+        return rows_[static_cast<std::size_t>(targetRow_ - 1)];
+    if (field < 0 || field >= kFields || tile < 0 || tile >= kTiles)
+        return std::nullopt;
+    const Text& caption = tiles_[static_cast<std::size_t>(tile)];
+    if (caption.empty())
+        return std::nullopt;
+    for (const VerbParts& row : rows_)
+        if (row[field] == caption)
+            return row;
+    for (const VerbParts& row : rows_)
+        for (int column = 0; column < kFields; ++column)
+            if (row[column] == caption)
+                return row;
+    return std::nullopt;
 }
 
 Text PuzzleBoard::SolutionText() const {

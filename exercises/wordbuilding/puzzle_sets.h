@@ -28,6 +28,10 @@ struct VerbParts {
 // from one already laid down).
 std::optional<VerbParts> SplitVerbParts(TextView line);
 
+// Two verbs that share a first, a middle or a final part cannot stand in one set: a tile would
+// then fit two of them.
+bool PartsClash(const VerbParts& a, const VerbParts& b);
+
 // Three verbs whose parts differ column by column, drawn from these lines: the lines are taken
 // in a random order and each is kept when it shares no part with the verbs kept before. No
 // value when a bounded number of such passes finds no set.
@@ -60,6 +64,10 @@ public:
     void ClearFields();
     // The tile is dropped on a field (0 first, 1 middle, 2 final part).
     DropResult DropPart(int field, int tile);
+    // The verb a drop would be about: the verb being built; before its first part, the verb
+    // whose part of this column the tile is, else the verb the tile belongs to. None for a
+    // tile already laid down.
+    std::optional<VerbParts> VerbOfDrop(int field, int tile) const;
 
     const Text& tile(int index) const { return tiles_.at(static_cast<std::size_t>(index)); }
     const Text& field(int index) const { return fields_.at(static_cast<std::size_t>(index)); }

@@ -27,6 +27,7 @@ FrameConfig Frame() {
     FrameConfig config;
     config.objectName = QStringLiteral("Form6");
     config.title = QStringLiteral("Tamurik: Verben schreiben");
+    config.recordKey = "verben_schreiben";
     config.widthTwips = 6765;
     config.heightTwips = 5955;
     config.userLabel = QStringLiteral("Bezeichnung5");
@@ -246,10 +247,13 @@ WordView VerbenSchreibenScreen::view() const {
     return static_cast<WordView>(std::max(0, views_->checkedId()));
 }
 
+bool VerbenSchreibenScreen::Copyable(const Text& line) {
+    return !WordLetters(MarkedWord(line)).empty();
+}
+
 void VerbenSchreibenScreen::fillPool() {
     pool_.clear();
-    for (const Text& line : VerbLinesForSelection(
-             [](const Text& line) { return !WordLetters(MarkedWord(line)).empty(); }))
+    for (const Text& line : VerbLinesForSelection(Copyable))
         pool_.push_back(MarkedWord(line));
 }
 
@@ -271,13 +275,22 @@ void VerbenSchreibenScreen::ShowNextWord() {
         SpeechChanged();
         return;
     }
-    const auto at = static_cast<std::size_t>(context().random.Draw(static_cast<int>(pool_.size())));
-    markedWord_ = pool_[at];
-    pool_.erase(pool_.begin() + static_cast<std::ptrdiff_t>(at));
+    if (const std::optional<Text> due = DueVerbForSelection(Copyable)) {
+        // A due verb may have been copied from this pool already; it leaves the pool if not.
+        markedWord_ = MarkedWord(*due);
+        std::erase(pool_, markedWord_);
+    } else {
+        const auto at =
+            static_cast<std::size_t>(context().random.Draw(static_cast<int>(pool_.size())));
+        markedWord_ = pool_[at];
+        pool_.erase(pool_.begin() + static_cast<std::ptrdiff_t>(at));
+    }
     state().CurrentWord = WordLetters(markedWord_);
     drawWord();
+    typingFits_ = true;
     typing_->clear();
     focusTyping();
+    QuestionShown();
     SpeechChanged();
 }
 
@@ -323,9 +336,14 @@ void VerbenSchreibenScreen::CheckCopy() {
         return;
     switch (FrameFor(typed, word)) {
     case CopyFrame::Green:
+        typingFits_ = true;
         setFrameColor(PaletteColor(kLightGreen));
         break;
     case CopyFrame::Red:
+        // The frame turning red is a wrong answer; it counts once, until the typing fits again.
+        if (typingFits_)
+            ReportVerbAnswer(markedWord_, asked::kSpelling, typed, false);
+        typingFits_ = false;
         setFrameColor(PaletteColor(kLightRed));
         break;
     case CopyFrame::Unchanged:
@@ -333,6 +351,7 @@ void VerbenSchreibenScreen::CheckCopy() {
     }
     if (typed != word)
         return;
+    ReportVerbAnswer(markedWord_, asked::kSpelling, typed, true);
     state().Points += static_cast<long long>(word.size());
     ++wordsDone_;
     ShowPoints();
@@ -398,6 +417,7 @@ void VerbenSchreibenScreen::ShowExplanation() {
         context().dir.ReadLines(kVerbFile).value_or(std::vector<Text>{});
     const Text explanation =
         LookUpExplanation(lines, markedWord_).value_or(U"Keine Erläuterung vorhanden!");
+    ReportVerbAnswer(markedWord_, asked::kSpelling, Text(kGivenHint), false);
     dialogs().Message(explanation + CR + CR, state().CurrentWord, DialogButtons::Ok,
                       DialogIcon::None);
     TakePoints(1);

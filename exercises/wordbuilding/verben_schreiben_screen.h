@@ -55,6 +55,8 @@ protected:
     void OptionChosen(SelectionGroup group, int position) override;
 
 private:
+    // A line with a verb to copy.
+    static bool Copyable(const Text& line);
     void fillPool();
     void drawWord();
     void clearDisplay();
@@ -66,6 +68,8 @@ private:
 
     std::vector<Text> pool_;
     Text markedWord_;
+    // The typing fitted the shown verb so far (a wrong answer is told once per slip).
+    bool typingFits_ = true;
     int wordsDone_ = 0;
     bool running_ = false;
     std::vector<Text> bestList_;

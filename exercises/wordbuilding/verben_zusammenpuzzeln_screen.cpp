@@ -24,6 +24,7 @@ FrameConfig Frame() {
     FrameConfig config;
     config.objectName = QStringLiteral("Form5");
     config.title = QStringLiteral("Tamurik: Verben zusammenpuzzeln");
+    config.recordKey = "verben_zusammenpuzzeln";
     config.widthTwips = 8745;
     config.heightTwips = 5715;
     config.userLabel = QStringLiteral("Bezeichnung16");
@@ -115,6 +116,7 @@ ZusammenpuzzelnScreen::ZusammenpuzzelnScreen(AppContext& context)
 }
 
 void ZusammenpuzzelnScreen::PrepareExercise() {
+    found_.clear();
     // The parts are written in the word font of the settings, which may have changed.
     const QFont partFont = ScaledFont(ToQ(state().FontName), 16, true);
     for (ClickLabel* label : tiles_)
@@ -138,22 +140,47 @@ void ZusammenpuzzelnScreen::NewSet() {
             [](const Text& line) { return SplitVerbParts(line).has_value(); });
         if (lines.empty())
             return;
-        if (const auto set = DrawPuzzleSet(lines, context().random)) {
+        if (auto set = DrawPuzzleSet(lines, context().random)) {
+            mixInDueVerb(*set, lines);
+            rememberLines(*set, lines);
             board_.Start(*set);
             showBoard();
-            marked_.clear();
-            for (const Text& line : lines) {
-                const std::optional<VerbParts> parts = SplitVerbParts(line);
-                if (parts && std::find(set->begin(), set->end(), *parts) != set->end())
-                    marked_.emplace(parts->Joined(), MarkedWord(line));
-            }
-            found_.clear();
-            SpeechChanged();
+            QuestionShown();
             return;
         }
         if (!NoVerbsForSelection())
             return;
     }
+}
+
+void ZusammenpuzzelnScreen::mixInDueVerb(std::array<VerbParts, 3>& set,
+                                         const std::vector<Text>& lines) {
+    // A due verb takes the first verb's place when its parts differ from the other two.
+    const auto fits = [&set](const Text& line) {
+        const std::optional<VerbParts> parts = SplitVerbParts(line);
+        return parts && *parts != set[0] && !PartsClash(*parts, set[1]) &&
+               !PartsClash(*parts, set[2]);
+    };
+    if (const std::optional<Text> due = DueVerbLine(lines, fits))
+        set[0] = *SplitVerbParts(*due);
+}
+
+void ZusammenpuzzelnScreen::rememberLines(const std::array<VerbParts, 3>& set,
+                                          const std::vector<Text>& lines) {
+    setLines_.clear();
+    for (const VerbParts& verb : set) {
+        const auto line = std::find_if(lines.begin(), lines.end(), [&](const Text& l) {
+            return SplitVerbParts(l) == std::optional<VerbParts>(verb);
+        });
+        setLines_.emplace_back(verb, line == lines.end() ? verb.Joined() : *line);
+    }
+}
+
+void ZusammenpuzzelnScreen::reportDrop(const VerbParts& verb, const Text& caption, bool right) {
+    const auto known = std::find_if(setLines_.begin(), setLines_.end(),
+                                    [&](const auto& entry) { return entry.first == verb; });
+    if (known != setLines_.end())
+        ReportVerbAnswer(known->second, asked::kWordPart, caption, right);
 }
 
 void ZusammenpuzzelnScreen::ClearFields() {
@@ -177,7 +204,10 @@ void ZusammenpuzzelnScreen::DropPart(int field, int tile) {
     if (field < 0 || field >= PuzzleBoard::kFields || tile < 0 || tile >= PuzzleBoard::kTiles)
         return;
     state().WorkText = board_.tile(tile);
+    const std::optional<VerbParts> about = board_.VerbOfDrop(field, tile);
     const PuzzleBoard::DropResult result = board_.DropPart(field, tile);
+    if (about && result.outcome != PuzzleBoard::Outcome::FieldTaken)
+        reportDrop(*about, state().WorkText, result.outcome != PuzzleBoard::Outcome::Wrong);
     switch (result.outcome) {
     case PuzzleBoard::Outcome::FieldTaken:
         dialogs().Message(Text(U"Dieses Feld ist schon belegt.") + CR, U"Fehler", DialogButtons::Ok,
@@ -200,8 +230,10 @@ void ZusammenpuzzelnScreen::DropPart(int field, int tile) {
     tiles_[static_cast<std::size_t>(tile)]->setPlainText(U"");
     if (result.outcome != PuzzleBoard::Outcome::Found)
         return;
-    const auto marked = marked_.find(result.verb);
-    found_ = marked == marked_.end() ? result.verb : marked->second;
+    const auto found = std::find_if(setLines_.begin(), setLines_.end(), [&](const auto& entry) {
+        return entry.first.Joined() == result.verb;
+    });
+    found_ = found == setLines_.end() ? result.verb : MarkedWord(found->second);
     SpeechChanged();
     dialogs().Message(result.verb + CR + CR, FoundTitle(result.left), DialogButtons::Ok,
                       DialogIcon::None);
@@ -219,6 +251,8 @@ SpeechOffer ZusammenpuzzelnScreen::WhatToHear() const {
 }
 
 void ZusammenpuzzelnScreen::ShowSolution() {
+    for (const VerbParts& verb : board_.rows())
+        reportDrop(verb, Text(kGivenSolution), false);
     dialogs().Message(board_.SolutionText(), U"Verben zusammenbauen", DialogButtons::Ok,
                       DialogIcon::None);
     TakePoints(3);

@@ -5,7 +5,8 @@
 #include "ui/exercise_frame.h"
 
 #include <array>
-#include <map>
+#include <utility>
+#include <vector>
 
 class QFrame;
 
@@ -35,10 +36,15 @@ protected:
 private:
     void startDrag(int tile);
     void showBoard();
+    // One set is one draw: a due verb may take the place of one of its verbs.
+    void mixInDueVerb(std::array<VerbParts, 3>& set, const std::vector<Text>& lines);
+    // Keeps each verb's line of the set, for the learning record.
+    void rememberLines(const std::array<VerbParts, 3>& set, const std::vector<Text>& lines);
+    void reportDrop(const VerbParts& verb, const Text& caption, bool right);
 
     PuzzleBoard board_;
-    // The marked words of the set's verbs, by the verb; the verb found last.
-    std::map<Text, Text> marked_;
+    std::vector<std::pair<VerbParts, Text>> setLines_;
+    // The marked word of the verb found last.
     Text found_;
     std::array<ClickLabel*, PuzzleBoard::kTiles> tiles_{};
     std::array<ClickLabel*, PuzzleBoard::kFields> fields_{};

@@ -10,6 +10,8 @@
 
 #include <QKeyEvent>
 
+#include <algorithm>
+
 namespace tamurik {
 
 namespace {
@@ -18,6 +20,7 @@ FrameConfig Frame() {
     FrameConfig config;
     config.objectName = QStringLiteral("Form9");
     config.title = QStringLiteral("Tamurik: Verben zusammensetzen");
+    config.recordKey = "verben_zusammensetzen";
     config.widthTwips = 6285;
     config.heightTwips = 6075;
     config.userLabel = QStringLiteral("Bezeichnung6");
@@ -108,10 +111,12 @@ void ZusammensetzenScreen::OptionChosen(SelectionGroup, int) {
     NextVerb();
 }
 
+bool ZusammensetzenScreen::usable(const Text& line) const {
+    return !GridVerb(line).empty() && !tooLong_.contains(line);
+}
+
 void ZusammensetzenScreen::fillPool() {
-    const auto usable = [this](const Text& line) {
-        return !GridVerb(line).empty() && !tooLong_.contains(line);
-    };
+    const auto usable = [this](const Text& line) { return this->usable(line); };
     // Every s-th line of the file (s from 10 to 19) that passes the selection, so that the
     // pool changes from round to round; a short file or a narrow selection may give none, and
     // then every passing line serves.
@@ -131,6 +136,16 @@ bool ZusammensetzenScreen::ChooseVerb() {
         fillPool();
     if (pool_.empty())
         return false;
+    // A due verb joins the pool when it is not there: like every pool verb it stays until it
+    // is finished.
+    if (std::optional<Text> due =
+            DueVerbForSelection([this](const Text& line) { return usable(line); })) {
+        const auto at = std::find(pool_.begin(), pool_.end(), *due);
+        selected_ = static_cast<std::size_t>(at - pool_.begin());
+        if (at == pool_.end())
+            pool_.push_back(std::move(*due));
+        return true;
+    }
     selected_ = static_cast<std::size_t>(context().random.Draw(static_cast<int>(pool_.size())));
     return true;
 }
@@ -150,11 +165,13 @@ void ZusammensetzenScreen::NextVerb() {
         tooLong_.insert(pool_[selected_]);
         pool_.erase(pool_.begin() + static_cast<std::ptrdiff_t>(selected_));
     }
+    currentLine_ = pool_[selected_];
     grid_.Start(verb, PlaceLetters(verb, context().random));
     surface_->Clear();
     for (const LetterCell& cell : grid_.cells())
         drawCell(cell, false);
     showInstruction();
+    QuestionShown();
 }
 
 void ZusammensetzenScreen::drawCell(const LetterCell& cell, bool filled) {
@@ -183,7 +200,12 @@ void ZusammensetzenScreen::ClickLetter(double xTwips, double yTwips) {
         instructionShown_ = false;
     }
     const CellPos cell = CellAt(xTwips, yTwips);
-    switch (grid_.Click(cell)) {
+    const LetterGrid::Outcome outcome = grid_.Click(cell);
+    if (outcome == LetterGrid::Outcome::Nothing)
+        return;
+    const Text clicked(1, grid_.cells()[*grid_.LetterIn(cell)].letter);
+    ReportVerbAnswer(currentLine_, asked::kLetter, clicked, outcome != LetterGrid::Outcome::Wrong);
+    switch (outcome) {
     case LetterGrid::Outcome::Nothing:
         return;
     case LetterGrid::Outcome::Wrong:
@@ -229,6 +251,7 @@ void ZusammensetzenScreen::drawFirstLetter() {
 void ZusammensetzenScreen::ShowFirstLetter() {
     if (grid_.cells().empty())
         return;
+    ReportVerbAnswer(currentLine_, asked::kLetter, Text(kGivenHint), false);
     drawFirstLetter();
     state().Points = AfterFirstLetterHelp(state().Points);
     ShowPoints();
@@ -238,6 +261,7 @@ void ZusammensetzenScreen::ShowPath() {
     const std::vector<LetterCell>& cells = grid_.cells();
     if (cells.empty())
         return;
+    ReportVerbAnswer(currentLine_, asked::kLetter, Text(kGivenHint), false);
     const auto centre = [](const LetterCell& c) {
         return QPointF(CellLeft(c.column) + kCellSize / 2.0, CellTop(c.row) + kCellSize / 2.0);
     };
@@ -259,6 +283,7 @@ void ZusammensetzenScreen::ShowPath() {
 void ZusammensetzenScreen::ShowExplanation() {
     if (selected_ >= pool_.size())
         return;
+    ReportVerbAnswer(currentLine_, asked::kLetter, Text(kGivenHint), false);
     dialogs().Message(GridExplanation(pool_[selected_]) + CR, grid_.verb(), DialogButtons::Ok,
                       DialogIcon::None);
     state().Points = AfterExplanationHelp(state().Points);

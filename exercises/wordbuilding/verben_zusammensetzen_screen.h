@@ -42,12 +42,16 @@ private:
     // Fills the pool when it is empty and selects an entry; false when there is nothing to draw.
     bool ChooseVerb();
     void fillPool();
+    // A line the grid can serve: a verb with letters, not refused as too long.
+    bool usable(const Text& line) const;
     void drawFirstLetter();
     void drawCell(const LetterCell& cell, bool filled);
     void showInstruction();
 
     std::vector<Text> pool_;
     std::size_t selected_ = 0;
+    // The verb line on the grid, for the learning record.
+    Text currentLine_;
     // Entries refused as too long, left out when the pool is filled again.
     std::set<Text> tooLong_;
     LetterGrid grid_;

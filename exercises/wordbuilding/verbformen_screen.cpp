@@ -16,6 +16,7 @@ FrameConfig Frame() {
     FrameConfig config;
     config.objectName = QStringLiteral("Form3");
     config.title = QStringLiteral("Tamurik: Verbformen");
+    config.recordKey = "verbformen";
     config.widthTwips = 7740;
     config.heightTwips = 6630;
     config.userLabel = QStringLiteral("Bezeichnung1");
@@ -37,6 +38,11 @@ constexpr std::size_t kBatchSize = 10;
 constexpr long long kSolutionPrice = 3;
 constexpr int kLightCyan = 11;
 constexpr int kLightRed = 12;
+
+// What a row asks for, by the learning record's keys: row 1 ich, 2 du, 3 er.
+const char* RowAsked(int row) {
+    return row == 1 ? asked::kIchForm : row == 2 ? asked::kDuForm : asked::kErForm;
+}
 // Letters the child may type beyond the longest form of the verb: enough to see a mistake,
 // few enough that the row's field holds them.
 constexpr int kExtraLetters = 4;
@@ -143,6 +149,7 @@ void VerbformenScreen::LoadVerbBatch() {
     for (std::size_t i = 0; i < kBatchSize; ++i)
         batch_.push_back(
             lines[static_cast<std::size_t>(context().random.Draw(static_cast<int>(lines.size())))]);
+    MixInDueVerbs(batch_, lines);
 }
 
 ClickLabel* VerbformenScreen::answerField(int row) const {
@@ -165,7 +172,6 @@ void VerbformenScreen::NextVerb() {
     }
     explanationLabel_->clear();
     verbLabel_->clear();
-    marked_.clear();
 
     std::optional<VerbForms> forms;
     // Every line of a batch can be asked; the bound only guards against a word file that
@@ -177,17 +183,16 @@ void VerbformenScreen::NextVerb() {
             return; // nothing to ask under this selection
         const Text line = batch_.front();
         batch_.erase(batch_.begin());
+        currentLine_ = line;
         explanationLabel_->clear();
         if (IsRare(line))
             explanationLabel_->setPlainText(Explanation(line));
         const Text verb = CleanWord(line);
         if (!IsSkippedVerb(verb))
             forms = Conjugate(verb);
-        marked_ = MarkedWord(line);
     }
     if (!forms) {
         explanationLabel_->clear();
-        marked_.clear();
         SpeechChanged();
         return;
     }
@@ -201,6 +206,8 @@ void VerbformenScreen::NextVerb() {
     state().CurrentWord = forms_[1];
     setFieldColor(answerField(1), true);
     focusTextBox();
+    typingFits_ = true;
+    QuestionShown();
     SpeechChanged();
 }
 
@@ -208,7 +215,7 @@ SpeechOffer VerbformenScreen::WhatToHear() const {
     if (forms_.size() != 4)
         return SpeechOffer::NotNow(kNothingToHear);
     // The verb, and the forms already answered; never the form asked now.
-    SpeechOffer offer = SpeechOffer::Verbs({marked_});
+    SpeechOffer offer = SpeechOffer::Verbs({MarkedWord(currentLine_)});
     static const Text kPronouns[] = {U"ich", U"du", U"er"};
     for (int row = 1; row < row_ && row <= 3; ++row)
         offer.text += U", " + kPronouns[row - 1] + U" " + forms_[static_cast<std::size_t>(row)];
@@ -220,6 +227,7 @@ void VerbformenScreen::CheckTyping(const Text& typed) {
         return;
     ClickLabel* field = answerField(row_);
     if (typed.empty()) {
+        typingFits_ = true;
         setFieldColor(answerField(row_ == 1 ? 3 : row_ - 1), false);
         setFieldColor(field, true);
         field->clear();
@@ -227,9 +235,15 @@ void VerbformenScreen::CheckTyping(const Text& typed) {
     }
     const Text& expected = state().CurrentWord;
     field->setPlainText(Spaced(typed));
-    setFieldColor(field, true, !Contains(expected, typed));
+    const bool fits = Contains(expected, typed);
+    setFieldColor(field, true, !fits);
+    // The field turning red is a wrong answer; it counts once, until the typing fits again.
+    if (!fits && typingFits_)
+        ReportVerbAnswer(currentLine_, RowAsked(row_), typed, false);
+    typingFits_ = fits;
     if (typed != expected)
         return;
+    ReportVerbAnswer(currentLine_, RowAsked(row_), typed, true);
     state().Points += static_cast<long long>(expected.size());
     ShowPoints();
     if (row_ < 3) {
@@ -250,6 +264,7 @@ void VerbformenScreen::ShowSolution() {
         focusTextBox();
         return;
     }
+    ReportVerbAnswer(currentLine_, RowAsked(row_), Text(kGivenSolution), false);
     TakePoints(kSolutionPrice);
     dialogs().Message(U"ich " + forms_[1] + U" - du " + forms_[2] + U" - er " + forms_[3] + CR,
                       forms_[0], DialogButtons::Ok, DialogIcon::None);

@@ -52,9 +52,11 @@ private:
     ClickLabel* solutionIcon_ = nullptr;     // Bild3
 
     std::vector<Text> batch_;
+    // The verb line being asked, for the learning record.
+    Text currentLine_;
+    // The typing fitted the expected form so far (a wrong answer is told once per slip).
+    bool typingFits_ = true;
     std::vector<Text> forms_;
-    // The marked word of the verb asked.
-    Text marked_;
     int row_ = 0;
 };
 

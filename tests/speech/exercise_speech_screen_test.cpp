@@ -10,6 +10,7 @@
 #include "exercises/wordbuilding/galgenspiel_screen.h"
 #include "exercises/wordbuilding/hangman.h"
 #include "exercises/wordbuilding/verben_schreiben_screen.h"
+#include "exercises/wordbuilding/verben_verlaengern_screen.h"
 #include "exercises/wordbuilding/verben_zusammenpuzzeln_screen.h"
 #include "exercises/wordbuilding/verben_zusammensetzen_screen.h"
 #include "exercises/wordbuilding/verbformen_screen.h"
@@ -206,6 +207,27 @@ TEST_F(ExerciseSpeechTest, VerbenSchreibenOnlyWhereTheVerbIsCopied) {
     EXPECT_EQ(Hear(screen).first, CleanWord(screen->markedWord()));
     screen->StopRun();
     ExpectSilent(screen, U"Klicke zuerst auf die grüne Ampel.");
+}
+
+TEST_F(ExerciseSpeechTest, VerbenVerlaengernSaysTheWirFormOnceItIsTyped) {
+    WriteFile(folder_, "ZAHLVERB.TXT", "1l2e-b3en\r\n1l2ie-b3en\r\n1s2a-g3en\r\n");
+    auto* screen = OpenScreen<VerbenVerlaengernScreen>(ScreenId::VerbenVerlaengern);
+    ASSERT_EQ(screen->step(), VerbenVerlaengernScreen::Step::LongForm);
+    ExpectSilent(screen, U"Schreibe zuerst die lange Form mit „wir“.");
+
+    const LengtheningTask task = screen->task();
+    const Text verb = CleanWord(task.line);
+    Find<QLineEdit>(screen, "Text1")->setText(ToQ(U"wir " + verb));
+    screen->CheckLongForm();
+    ASSERT_EQ(screen->step(), VerbenVerlaengernScreen::Step::Letters);
+    EXPECT_EQ(Hear(screen).first, U"wir " + verb) << "the hidden letters are not chosen yet";
+    EXPECT_EQ(ReadSyllables(screen).back().first, verb);
+
+    const auto right = std::find(task.buttons.begin(), task.buttons.end(), task.question.hidden);
+    ASSERT_NE(right, task.buttons.end());
+    screen->ChooseLetters(static_cast<std::size_t>(right - task.buttons.begin()));
+    EXPECT_EQ(Hear(screen).first,
+              U"wir " + verb + U", " + task.pronoun + U" " + task.question.form());
 }
 
 } // namespace
