@@ -5,6 +5,8 @@
 #include "exercises/rhymes/reimverben_memory_screen.h"
 #include "exercises/rhymes/reimverben_schreiben_screen.h"
 #include "exercises/syllables/abc_verben_screen.h"
+#include "exercises/syllables/quatschverben_screen.h"
+#include "exercises/syllables/syllable_speech.h"
 #include "exercises/syllables/verben_schnell_lesen_screen.h"
 #include "exercises/syllables/verben_trennen_screen.h"
 #include "exercises/wordbuilding/galgenspiel_screen.h"
@@ -54,6 +56,24 @@ TEST_F(ExerciseSpeechTest, SchnellLesenOnlyAfterTheFlash) {
     ASSERT_FALSE(right.isEmpty());
     screen->PickFromList(right.front());
     ExpectSilent(screen, U"Lies das Wort zuerst selbst.");
+}
+
+TEST_F(ExerciseSpeechTest, QuatschverbenSaysTheWordShownAndItsSyllablesOnceItIsSplit) {
+    auto* screen = OpenScreen<QuatschverbenScreen>(ScreenId::Quatschverben);
+    ExpectSilent(screen, kNothingToHear);
+    screen->StartRun();
+    const QuatschWord word = screen->currentWord();
+    EXPECT_EQ(Hear(screen).first, word.Plain);
+    EXPECT_FALSE(SyllableIcon(screen)->isEnabled());
+    EXPECT_EQ(FromQ(SyllableIcon(screen)->toolTip()), kSyllablesTellTheSplit);
+
+    Find<QLineEdit>(screen, "Text1")->setText(ToQ(word.Separated));
+    ASSERT_EQ(screen->currentWord().Marked, word.Marked) << "the decisions are still open";
+    const auto read = ReadSyllables(screen);
+    ASSERT_GE(read.size(), 2u);
+    EXPECT_EQ(read.back(), (std::pair<Text, std::optional<LetterRange>>{word.Plain, std::nullopt}));
+    screen->StopRun();
+    ExpectSilent(screen, kNothingToHear);
 }
 
 TEST_F(ExerciseSpeechTest, VerbenTrennenSaysTheVerbButNotItsSyllables) {
