@@ -21,6 +21,10 @@ inline constexpr int kRecommendedShown = 2280;
 inline constexpr int kRecommendedHidden = 7800;
 inline constexpr int kRecommendedTop = 3000;
 
+// The group on reading aloud stands under the price of the reward game.
+inline constexpr int kSpeechGroupTop = 5460;
+inline constexpr int kSpeechGroupHeight = 1920;
+
 inline ClickLabel* MakeText(QWidget* parent, const QString& name, TextView text, QRect twips,
                             double points = 10, bool bold = false) {
     return MakeTextLabel(parent, name, text, twips, points, bold);

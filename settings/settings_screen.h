@@ -1,8 +1,9 @@
 #pragma once
 // The settings screen behind the password gate: word-part colours, font and size of the word
-// display, the price of the reward game, and the best lists.
+// display, the price of the reward game, the best lists, and how the exercises read aloud.
 
 #include "core/text.h"
+#include "ui/additions_settings.h"
 #include "ui/screen.h"
 
 #include <QStringList>
@@ -12,8 +13,13 @@
 #include <string>
 #include <vector>
 
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
 class QFrame;
+class QLabel;
 class QListWidget;
+class QPushButton;
 class QScrollBar;
 class QTimer;
 
@@ -64,6 +70,15 @@ public:
 
     bool fontScanPending() const;
 
+    // ---- Reading aloud (the additions' file, not TAMURIK.INI) ----
+    // Each change counts at once, as the colours do; the diskette keeps it for the next start.
+    void SwitchSpeech(bool on);
+    // The voice by its place in the list: 0 is the engine's own German voice.
+    void ChooseVoice(int index);
+    void ChooseSpeed(int speed);
+    // Says a sample with the chosen voice and speed.
+    void TrySpeech();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -81,6 +96,9 @@ private:
     void buildSample();
     void buildFontControls();
     void buildViewer();
+    void buildSpeechGroup();
+    // Shows the reading settings and what the engine offers now.
+    void showSpeech();
     void paintSample();
     void placeSampleWords();
     void setSampleFont(const Text& family);
@@ -115,6 +133,16 @@ private:
     QListWidget* records_ = nullptr;
     int chosenList_ = 0;
     std::vector<Text> shownRecords_;
+
+    QCheckBox* speechSwitch_ = nullptr;
+    QComboBox* voices_ = nullptr;
+    QButtonGroup* speeds_ = nullptr;
+    QPushButton* trySpeech_ = nullptr;
+    QLabel* speechHint_ = nullptr;
+    // The additions as they stand in their file, and as they were when the screen was opened
+    // or last saved (for the waste bin).
+    AdditionsSettings savedAdditions_;
+    AdditionsSettings undoAdditions_;
 
     // The font chosen last with the slider, and the one the screen starts from (the saved one).
     Text fontName_;
