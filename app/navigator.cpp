@@ -42,11 +42,16 @@ const std::vector<ScreenId>& ScreensWith(SelectionGroup group) {
 }
 
 AppNavigator::AppNavigator(MODUL1& state, const WorkDir& dir, RandomSource& random, Clock& clock,
-                           Dialogs& dialogs, Record* record)
-    : additions_(LoadAdditions(dir)), context_{state,      dir,
-                                               random,     clock,
-                                               dialogs,    *this,
-                                               additions_, record != nullptr ? *record : noRecord_},
+                           Dialogs& dialogs, Record* record, Speaker* speaker)
+    : additions_(LoadAdditions(dir)), context_{state,
+                                               dir,
+                                               random,
+                                               clock,
+                                               dialogs,
+                                               *this,
+                                               additions_,
+                                               record != nullptr ? *record : noRecord_,
+                                               speaker != nullptr ? *speaker : noSpeaker_},
       quitHandler_([] { QCoreApplication::quit(); }) {}
 
 AppNavigator::~AppNavigator() = default;

@@ -10,6 +10,7 @@
 #include "learning/record.h"
 #include "ui/additions_settings.h"
 #include "ui/dialogs.h"
+#include "ui/speaker.h"
 
 #include <QWidget>
 
@@ -62,9 +63,10 @@ struct AppContext {
     Clock& clock;
     Dialogs& dialogs;
     Navigator& navigator;
-    // The additions: their settings, and the child's learning record.
+    // The additions: their settings, the child's learning record and the speaker.
     AdditionsSettings& additions;
     Record& record;
+    Speaker& speaker;
 };
 
 // The user name as other screens read it: the main menu title from its 11th character on.
