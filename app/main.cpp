@@ -53,7 +53,7 @@ int main(int argc, char* argv[]) {
         dialogs.Message(text, U"Tamurik: Lernstand", tamurik::DialogButtons::Ok,
                         tamurik::DialogIcon::Exclamation);
     });
-    tamurik::AppNavigator navigator(state, dir, random, clock, dialogs, &record);
+    tamurik::AppNavigator navigator(state, dir, random, clock, dialogs, &record, &record);
     record.SetCardBoxSwitch([&navigator] { return navigator.context().additions.cardBox; });
     navigator.ShowMenu();
     return QApplication::exec();

@@ -18,6 +18,7 @@
 #include "menu/main_menu.h"
 #include "reward/devadodad_screen.h"
 #include "settings/settings_screen.h"
+#include "teacher/teacher_screen.h"
 #include "ui/exercise_frame.h"
 #include "ui/text_qt.h"
 
@@ -41,11 +42,16 @@ const std::vector<ScreenId>& ScreensWith(SelectionGroup group) {
 }
 
 AppNavigator::AppNavigator(MODUL1& state, const WorkDir& dir, RandomSource& random, Clock& clock,
-                           Dialogs& dialogs, Record* record)
-    : additions_(LoadAdditions(dir)), context_{state,      dir,
-                                               random,     clock,
-                                               dialogs,    *this,
-                                               additions_, record != nullptr ? *record : noRecord_},
+                           Dialogs& dialogs, Record* record, RecordQueries* queries)
+    : additions_(LoadAdditions(dir)), context_{state,
+                                               dir,
+                                               random,
+                                               clock,
+                                               dialogs,
+                                               *this,
+                                               additions_,
+                                               record != nullptr ? *record : noRecord_,
+                                               queries != nullptr ? *queries : noQueries_},
       quitHandler_([] { QCoreApplication::quit(); }) {}
 
 AppNavigator::~AppNavigator() = default;
@@ -93,6 +99,8 @@ std::unique_ptr<Screen> AppNavigator::create(ScreenId id) {
         return std::make_unique<DevadodadScreen>(c);
     case ScreenId::Info:
         return std::make_unique<InfoBox>(c);
+    case ScreenId::Lehrerbereich:
+        return std::make_unique<TeacherScreen>(c);
     }
     return nullptr;
 }

@@ -15,10 +15,11 @@ class MainMenu;
 
 class AppNavigator : public Navigator {
 public:
-    // Without a record the program keeps nothing of the child's answers. The additions'
-    // settings are read from the working folder.
+    // Without a record the program keeps nothing of the child's answers, and without its
+    // queries the teacher area finds nothing. The additions' settings are read from the
+    // working folder.
     AppNavigator(MODUL1& state, const WorkDir& dir, RandomSource& random, Clock& clock,
-                 Dialogs& dialogs, Record* record = nullptr);
+                 Dialogs& dialogs, Record* record = nullptr, RecordQueries* queries = nullptr);
     ~AppNavigator() override;
 
     MainMenu& menu();
@@ -42,6 +43,7 @@ private:
 
     AdditionsSettings additions_;
     NoRecord noRecord_;
+    NoRecordQueries noQueries_;
     AppContext context_;
     std::unique_ptr<MainMenu> menu_;
     std::map<ScreenId, std::unique_ptr<Screen>> screens_;

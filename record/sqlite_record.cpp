@@ -5,6 +5,7 @@
 #include "learning/phenomena.h"
 #include "record/name_key.h"
 #include "record/sql.h"
+#include "record/sql_values.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -51,22 +52,6 @@ bool IsDamage(const QSqlError& error) {
 
 QString QPath(const fs::path& path) {
     return QString::fromStdString(path.string());
-}
-
-Text TextOf(const QString& text) {
-    return text.toStdU32String();
-}
-
-QString QText(const Text& text) {
-    return QString::fromStdU32String(text);
-}
-
-QString QKey(std::string_view key) {
-    return QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
-}
-
-QVariant Int(long long value) {
-    return QVariant::fromValue<qint64>(value);
 }
 
 QSqlError Failure(const QString& text) {
@@ -141,8 +126,8 @@ struct SqliteRecord::Store {
 
     struct Statements {
         explicit Statements(const QSqlDatabase& db)
-            : insertAnswer(db), insertPhenomenon(db), readCard(db), writeCard(db), cardBox(db) {}
-        QSqlQuery insertAnswer, insertPhenomenon, readCard, writeCard, cardBox;
+            : insertAnswer(db), insertPhenomenon(db), readCard(db), writeCard(db) {}
+        QSqlQuery insertAnswer, insertPhenomenon, readCard, writeCard;
     };
 
     // Prepares the statements; the error when one cannot be.
@@ -152,8 +137,7 @@ struct SqliteRecord::Store {
             {&statements->insertAnswer, sql::kInsertAnswer},
             {&statements->insertPhenomenon, sql::kInsertPhenomenon},
             {&statements->readCard, sql::kReadCard},
-            {&statements->writeCard, sql::kWriteCard},
-            {&statements->cardBox, sql::kCardBox}};
+            {&statements->writeCard, sql::kWriteCard}};
         for (const auto& [query, text] : all)
             if (!query->prepare(QString::fromLatin1(text)))
                 return query->lastError();
@@ -325,7 +309,7 @@ bool SqliteRecord::StartAfresh() {
         }
     }
     if (error)
-        TurnOff();
+        TurnOff(DamagedText(*aside, false));
     tell_(DamagedText(*aside, !error));
     if (error)
         TellCannotSave(*error);
@@ -354,8 +338,8 @@ bool SqliteRecord::EnsureOpen(bool create) {
     case Opening::State::Damaged:
         return StartAfresh();
     case Opening::State::Newer:
-        TurnOff();
-        tell_(NewerText(FilePath()));
+        TurnOff(NewerText(FilePath()));
+        tell_(problem_);
         return false;
     case Opening::State::Failed:
         break;
@@ -364,15 +348,17 @@ bool SqliteRecord::EnsureOpen(bool create) {
     return false;
 }
 
-void SqliteRecord::TurnOff() {
+void SqliteRecord::TurnOff(Text why) {
     off_ = true;
+    problem_ = std::move(why);
     store_.reset();
     childId_ = 0;
 }
 
 void SqliteRecord::GiveUp(const QSqlError& error) {
     // Off before the message: while its box is open, nothing more is tried.
-    TurnOff();
+    TurnOff(Text(U"Der Lernstand lässt sich in diesem Programmlauf nicht öffnen.") + CR +
+            CannotSaveReason(error));
     TellCannotSave(error);
 }
 
@@ -380,6 +366,11 @@ void SqliteRecord::TellCannotSave(const QSqlError& error) {
     if (toldCannotSave_)
         return;
     toldCannotSave_ = true;
+    tell_(Text(U"Der Lernstand kann in diesem Programmlauf nicht gespeichert werden.") + CR +
+          CannotSaveReason(error) + CR + U"Das Üben geht wie gewohnt weiter.");
+}
+
+Text SqliteRecord::CannotSaveReason(const QSqlError& error) const {
     const QString folder = QPath(folder_);
     const QString file = QPath(FilePath());
     const int code = CodeOf(error);
@@ -395,8 +386,7 @@ void SqliteRecord::TellCannotSave(const QSqlError& error) {
     else
         reason = U"Die Datei lässt sich nicht öffnen oder schreiben: " + TextOf(file) +
                  (code != 0 ? U" (Fehlercode " + Decimal(code) + U")" : Text());
-    tell_(Text(U"Der Lernstand kann in diesem Programmlauf nicht gespeichert werden.") + CR +
-          reason + CR + U"Das Üben geht wie gewohnt weiter.");
+    return reason;
 }
 
 bool SqliteRecord::Write(const std::function<std::optional<QSqlError>()>& write) {
@@ -530,18 +520,16 @@ void SqliteRecord::Report(const Answer& answer) {
 std::vector<Text> SqliteRecord::DueVerbs() {
     if (childId_ == 0 || !store_ || !cardBoxOn_())
         return {};
-    QSqlQuery& query = store_->statements->cardBox;
-    query.bindValue(0, Int(childId_));
-    if (!query.exec()) {
-        AfterReadFailure(query.lastError());
-        return {};
-    }
+    return DueVerbsOf(childId_);
+}
+
+std::vector<Text> SqliteRecord::DueVerbsOf(std::int64_t child) {
     std::vector<BoxEntry> box;
-    while (query.next())
-        box.push_back(BoxEntry{TextOf(query.value(0).toString()),
-                               Card{query.value(1).toInt(), query.value(2).toLongLong()}});
-    query.finish();
-    return tamurik::DueVerbs(std::move(box), Today());
+    const bool ok = Ask(sql::kCardBox, {Int(child)}, [&](const QSqlQuery& q) {
+        box.push_back(BoxEntry{TextOf(q.value(0).toString()),
+                               Card{q.value(1).toInt(), q.value(2).toLongLong()}});
+    });
+    return ok ? tamurik::DueVerbs(std::move(box), Today()) : std::vector<Text>{};
 }
 
 bool SqliteRecord::Ask(const char* statement, std::initializer_list<QVariant> values,
@@ -564,14 +552,48 @@ bool SqliteRecord::Ask(const char* statement, std::initializer_list<QVariant> va
     return false;
 }
 
+bool SqliteRecord::Change(bool create, std::initializer_list<Statement> statements) {
+    if (!EnsureOpen(create))
+        return false;
+    const std::optional<QSqlError> error =
+        InTransaction(store_->db, [&]() -> std::optional<QSqlError> {
+            for (const Statement& statement : statements) {
+                QSqlQuery query(store_->db);
+                if (!query.prepare(QString::fromLatin1(statement.text)))
+                    return query.lastError();
+                int i = 0;
+                for (const QVariant& value : statement.values)
+                    query.bindValue(i++, value);
+                if (!query.exec())
+                    return query.lastError();
+            }
+            return std::nullopt;
+        });
+    if (error)
+        AfterReadFailure(*error);
+    return !error;
+}
+
+Text SqliteRecord::Problem() {
+    EnsureOpen(false);
+    return problem_;
+}
+
 std::vector<ChildSummary> SqliteRecord::Children() {
     std::vector<ChildSummary> children;
-    const bool ok = Ask(sql::kChildren, {}, [&](const QSqlQuery& q) {
-        children.push_back(ChildSummary{q.value(0).toLongLong(), TextOf(q.value(1).toString()),
-                                        q.value(2).toLongLong(), q.value(3).toLongLong(),
-                                        q.value(4).toLongLong(), q.value(5).toLongLong(),
-                                        q.value(6).toLongLong()});
-    });
+    const long long today = Today();
+    const long long first = today - 6;
+    const QVariant week = Int(WeekStart(first));
+    const QVariant day = Int(first);
+    const bool ok =
+        Ask(sql::kChildren, {week, day, week, day, Int(today)}, [&](const QSqlQuery& q) {
+            children.push_back(ChildSummary{
+                q.value(0).toLongLong(), TextOf(q.value(1).toString()), q.value(2).toLongLong(),
+                q.value(3).toLongLong(), q.value(4).toLongLong(), q.value(5).toLongLong(),
+                q.value(6).toLongLong(),
+                AnswerCount{q.value(7).toLongLong(), q.value(8).toLongLong()},
+                q.value(9).toLongLong()});
+        });
     return ok ? children : std::vector<ChildSummary>{};
 }
 

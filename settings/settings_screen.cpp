@@ -21,6 +21,7 @@
 #include <QListWidget>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
 
@@ -86,6 +87,12 @@ SettingsScreen::SettingsScreen(AppContext& context)
     auto* lists = MakeIcon(this, QStringLiteral("Bild6"), QStringLiteral(":/icons/bestenliste"),
                            QStringLiteral("Bestenlisten"), QPoint(120, 3000));
     connect(lists, &ClickLabel::clicked, this, &SettingsScreen::OpenBestLists);
+    auto* teacher = new QPushButton(QStringLiteral("Lehrerbereich"), this);
+    teacher->setObjectName(QStringLiteral("Lehrerbereich"));
+    teacher->setAccessibleName(QStringLiteral("Lehrerbereich"));
+    teacher->setToolTip(QStringLiteral("Lernstand der Kinder, Berichte und Arbeitsblätter"));
+    PlaceTwips(teacher, 60, 3780, 720, 420);
+    connect(teacher, &QPushButton::clicked, this, &SettingsScreen::OpenTeacherArea);
 
     sampleFont_ = state().FontName;
     buildSample();
@@ -302,6 +309,11 @@ void SettingsScreen::UndoChanges() {
     sampleFont_ = undo_.FontName;
     ApplyFontSize(sizeSlider_->value());
     setFontSliderQuietly(FontPosition(fonts_, undo_.FontName));
+}
+
+void SettingsScreen::OpenTeacherArea() {
+    hide();
+    navigator().Open(ScreenId::Lehrerbereich);
 }
 
 void SettingsScreen::ToggleHelp() {

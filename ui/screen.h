@@ -8,6 +8,7 @@
 #include "core/text.h"
 #include "core/work_dir.h"
 #include "learning/record.h"
+#include "learning/record_queries.h"
 #include "ui/additions_settings.h"
 #include "ui/dialogs.h"
 
@@ -34,6 +35,7 @@ enum class ScreenId {
     Galgenspiel,         // galgen
     Devadodad,           // fang
     Info,                // TMKLABEL
+    Lehrerbereich,       // the teacher area, from the settings screen
 };
 
 // The verb selection groups, for passing a choice on from the main menu.
@@ -61,9 +63,11 @@ struct AppContext {
     Clock& clock;
     Dialogs& dialogs;
     Navigator& navigator;
-    // The additions: their settings, and the child's learning record.
+    // The additions: their settings, and the child's learning record with what the teacher
+    // area asks of it.
     AdditionsSettings& additions;
     Record& record;
+    RecordQueries& queries;
 };
 
 // The user name as other screens read it: the main menu title from its 11th character on.
