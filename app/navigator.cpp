@@ -10,6 +10,7 @@
 #include "exercises/syllables/verben_trennen_screen.h"
 #include "exercises/wordbuilding/galgenspiel_screen.h"
 #include "exercises/wordbuilding/verben_schreiben_screen.h"
+#include "exercises/wordbuilding/verben_verlaengern_screen.h"
 #include "exercises/wordbuilding/verben_zusammenpuzzeln_screen.h"
 #include "exercises/wordbuilding/verben_zusammensetzen_screen.h"
 #include "exercises/wordbuilding/verbformen_screen.h"
@@ -31,7 +32,7 @@ const std::vector<ScreenId>& ScreensWith(SelectionGroup group) {
     static const std::vector<ScreenId> verbenwahl{
         ScreenId::AbcVerben,       ScreenId::Verbformen,     ScreenId::Zusammenpuzzeln,
         ScreenId::VerbenSchreiben, ScreenId::Zusammensetzen, ScreenId::SchnellLesen,
-        ScreenId::VerbenTrennen,   ScreenId::Galgenspiel};
+        ScreenId::VerbenTrennen,   ScreenId::Galgenspiel,    ScreenId::VerbenVerlaengern};
     static const std::vector<ScreenId> stammvokal = [] {
         std::vector<ScreenId> all = verbenwahl;
         all.insert(all.end(), {ScreenId::ReimverbenFinden, ScreenId::Verbbedeutung,
@@ -99,6 +100,8 @@ std::unique_ptr<Screen> AppNavigator::create(ScreenId id) {
         return std::make_unique<DevadodadScreen>(c);
     case ScreenId::Info:
         return std::make_unique<InfoBox>(c);
+    case ScreenId::VerbenVerlaengern:
+        return std::make_unique<VerbenVerlaengernScreen>(c);
     case ScreenId::Lehrerbereich:
         return std::make_unique<TeacherScreen>(c);
     }

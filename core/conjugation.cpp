@@ -78,6 +78,10 @@ constexpr std::array kStrongVerbs{
     StrongVerb{U"wollen", U"will", U"willst", U"will"},
 };
 
+VerbForms Forms(const StrongVerb& v) {
+    return VerbForms{Text(v.infinitive), Text(v.ich), Text(v.du), Text(v.er)};
+}
+
 bool IsVowel(char32_t c) {
     return TextView(U"aeiouäöüy").find(c) != TextView::npos;
 }
@@ -118,7 +122,15 @@ std::optional<VerbForms> StrongVerbForms(TextView verb) {
                                   [&](const StrongVerb& v) { return v.infinitive == verb; });
     if (row == kStrongVerbs.end())
         return std::nullopt;
-    return VerbForms{Text(row->infinitive), Text(row->ich), Text(row->du), Text(row->er)};
+    return Forms(*row);
+}
+
+std::vector<VerbForms> StrongVerbTable() {
+    std::vector<VerbForms> table;
+    table.reserve(kStrongVerbs.size());
+    for (const StrongVerb& v : kStrongVerbs)
+        table.push_back(Forms(v));
+    return table;
 }
 
 std::optional<VerbForms> Conjugate(TextView verb) {

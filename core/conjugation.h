@@ -5,6 +5,7 @@
 #include "core/text.h"
 
 #include <optional>
+#include <vector>
 
 namespace tamurik {
 
@@ -23,6 +24,8 @@ std::optional<VerbForms> Conjugate(TextView verb);
 
 // The table row of a strong, modal or irregular verb, found by its exact infinitive.
 std::optional<VerbForms> StrongVerbForms(TextView verb);
+// Every row of that table, in alphabetical order of the infinitive.
+std::vector<VerbForms> StrongVerbTable();
 
 // Verbs that are never set as a task.
 inline constexpr TextView kSkipList = U"ficken,huren,pimpern";

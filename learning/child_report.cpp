@@ -41,6 +41,7 @@ constexpr Named kExerciseNames[] = {
     {"verben_zusammenpuzzeln", U"Verben zusammenpuzzeln"},
     {"verben_zusammensetzen", U"Verben zusammensetzen"},
     {"verben_schreiben", U"Verben schreiben"},
+    {"verben_verlaengern", U"Verben verlängern"},
 };
 
 constexpr Named kAskedNames[] = {

@@ -21,14 +21,20 @@ namespace tamurik {
 
 namespace {
 
-constexpr int kWidth = 6000;
-constexpr int kHeight = 6720;
-constexpr int kPanelClosed = 6000;
-constexpr int kPanelOpen = 1200;
-constexpr int kPanelTop = 1560;
+// Two rows of seven parrots to the exercises, and one row of the other icons below them.
+constexpr int kColumns = 7;
+constexpr int kRows = 3;
 constexpr int kIconSize = 900;
 constexpr int kIconPitch = 1140;
 constexpr int kIconTop = 1620;
+constexpr int kIconMargin = 270;
+constexpr int kWidth = 2 * kIconMargin + kColumns * kIconPitch - (kIconPitch - kIconSize);
+constexpr int kHeight = kIconTop + kRows * kIconPitch + 660;
+// The closed panel lies beyond the right edge; the open one stands in the middle.
+constexpr int kPanelWidth = 4200;
+constexpr int kPanelClosed = kWidth;
+constexpr int kPanelOpen = (kWidth - kPanelWidth) / 2;
+constexpr int kPanelTop = 1560;
 
 struct MenuIcon {
     int number;          // Bild<number>
@@ -37,7 +43,7 @@ struct MenuIcon {
 };
 
 // In the order they stand on the menu: the parrots to the exercises first, then the rest.
-constexpr std::array<MenuIcon, 20> kIcons{{
+constexpr std::array<MenuIcon, 21> kIcons{{
     {3, "Quatschverben", "quatschverben"},
     {6, "Verben trennen", "verben_trennen"},
     {17, "Verben schnell lesen", "verben_schnell_lesen"},
@@ -48,6 +54,7 @@ constexpr std::array<MenuIcon, 20> kIcons{{
     {10, "Verbbedeutung", "verbbedeutung"},
     {15, "Galgenspiel", "galgenspiel"},
     {14, "Verbformen", "verbformen"},
+    {22, "Verben verlängern", "verben_verlaengern"},
     {2, "Verben zusammenpuzzeln", "verben_zusammenpuzzeln"},
     {16, "Verben zusammensetzen", "verben_zusammensetzen"},
     {7, "Verben schreiben", "verben_schreiben"},
@@ -68,10 +75,10 @@ MainMenu::MainMenu(AppContext& context)
     setMouseTracking(true);
 
     sheet_ = new Shape(this, QStringLiteral("Figur1"));
-    PlaceTwips(sheet_, 150, kIconTop + 4 * kIconPitch + 30, kWidth - 300, 540);
+    PlaceTwips(sheet_, 150, kIconTop + kRows * kIconPitch + 30, kWidth - 300, 540);
     iconBoard_ = new Shape(this, QStringLiteral("Figur2"));
     iconBoard_->setFillColor(QColor(255, 255, 255, 215));
-    PlaceTwips(iconBoard_, 150, kIconTop - 120, kWidth - 300, 4 * kIconPitch + 120);
+    PlaceTwips(iconBoard_, 150, kIconTop - 120, kWidth - 300, kRows * kIconPitch + 120);
 
     buildTitleWord();
 
@@ -84,15 +91,15 @@ MainMenu::MainMenu(AppContext& context)
     }
     pointsLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     pointsWordLabel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    PlaceTwips(pointsLabel_, 600, 1080, 2340, 420);
-    PlaceTwips(pointsWordLabel_, 3060, 1080, 2340, 420);
+    PlaceTwips(pointsLabel_, kWidth / 2 - 2400, 1080, 2340, 420);
+    PlaceTwips(pointsWordLabel_, kWidth / 2 + 60, 1080, 2340, 420);
 
     statusLabel_ = new ClickLabel(this, QStringLiteral("Bezeichnung6"));
     statusLabel_->setClickable(false);
     statusLabel_->setFont(UiFont(14, true));
     statusLabel_->setForeground(Qt::white);
     statusLabel_->setAlignment(Qt::AlignCenter);
-    PlaceTwips(statusLabel_, 240, kIconTop + 4 * kIconPitch + 60, kWidth - 480, 480);
+    PlaceTwips(statusLabel_, 240, kIconTop + kRows * kIconPitch + 60, kWidth - 480, 480);
     statusLabel_->setAccessibleName(QStringLiteral("Statuszeile"));
 
     buildIcons();
@@ -122,13 +129,12 @@ void MainMenu::buildTitleWord() {
 }
 
 void MainMenu::buildIcons() {
-    icons_.resize(20);
+    icons_.resize(22);
     for (std::size_t i = 0; i < kIcons.size(); ++i) {
         const MenuIcon& entry = kIcons[i];
-        const int column = static_cast<int>(i % 5);
-        const int row = static_cast<int>(i / 5);
-        const int x =
-            (kWidth - (5 * kIconPitch - (kIconPitch - kIconSize))) / 2 + column * kIconPitch;
+        const int column = static_cast<int>(i % kColumns);
+        const int row = static_cast<int>(i / kColumns);
+        const int x = kIconMargin + column * kIconPitch;
         const int y = kIconTop + row * kIconPitch;
         auto* icon = new ClickLabel(this, QStringLiteral("Bild%1").arg(entry.number));
         PlaceTwips(icon, x, y, kIconSize, kIconSize);
@@ -162,6 +168,7 @@ void MainMenu::buildIcons() {
     open(18, ScreenId::ReimverbenSchreiben);
     connect(icon(19), &ClickLabel::clicked, this, &MainMenu::ShowIntroduction);
     connect(icon(20), &ClickLabel::clicked, this, &MainMenu::TogglePanel);
+    open(22, ScreenId::VerbenVerlaengern);
 
     // The keyboard walks the icons in the order they stand.
     QWidget* previous = nullptr;
@@ -197,7 +204,7 @@ void MainMenu::buildPanel() {
     layout->addWidget(verbenwahl_);
     layout->addWidget(stammvokal_);
     layout->addWidget(closeLabel);
-    panel_->resize(panel_->sizeHint().expandedTo(PxSize(kWidth - kPanelOpen - 600, 0)));
+    panel_->resize(panel_->sizeHint().expandedTo(PxSize(kPanelWidth, 0)));
     MoveTwips(panel_, kPanelClosed, kPanelTop);
     panel_->hide();
 }

@@ -12,7 +12,7 @@ EXPECTED = ["Beenden", "Verben zusammenpuzzeln", "Quatschverben", "Benutzereinga
             "Verben trennen", "Verben schreiben", "Farben und Schrift", "Reimverben finden",
             "Verbbedeutung", "Reimverben Memory", "Belohnungsspiel", "ABC-Verben", "Verbformen",
             "Galgenspiel", "Verben zusammensetzen", "Verben schnell lesen", "Reimverben schreiben",
-            "Anleitung", "Verbenwahl"]
+            "Anleitung", "Verbenwahl", "Verben verlängern"]
 
 
 def find_app(name, timeout=20):

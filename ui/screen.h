@@ -34,7 +34,8 @@ enum class ScreenId {
     Memory,              // memo
     Galgenspiel,         // galgen
     Devadodad,           // fang
-    Info,                // TMKLABEL
+    VerbenVerlaengern,   // Form14
+    Info,                // TMKLABEL (the last of the child's screens)
     Lehrerbereich,       // the teacher area, from the settings screen
 };
 

@@ -13,6 +13,7 @@
 #include "exercises/syllables/verben_trennen_screen.h"
 #include "exercises/wordbuilding/galgenspiel_screen.h"
 #include "exercises/wordbuilding/verben_schreiben_screen.h"
+#include "exercises/wordbuilding/verben_verlaengern_screen.h"
 #include "exercises/wordbuilding/verben_zusammenpuzzeln_screen.h"
 #include "exercises/wordbuilding/verben_zusammensetzen_screen.h"
 #include "exercises/wordbuilding/verbformen_screen.h"
@@ -192,6 +193,14 @@ const std::vector<ScreenCase>& Screens() {
          },
          [](Screen& s, const MODUL1&) {
              return std::vector<Text>{As<VerbenSchreibenScreen>(s).markedWord()};
+         }},
+        {"VerbenVerlaengern",
+         ScreenId::VerbenVerlaengern,
+         {"ZAHLVERB.TXT"},
+         nullptr,
+         [](Screen& s) { As<VerbenVerlaengernScreen>(s).StartSet(); },
+         [](Screen& s, const MODUL1&) {
+             return std::vector<Text>{As<VerbenVerlaengernScreen>(s).task().line};
          }},
         {"Devadodad",
          ScreenId::Devadodad,

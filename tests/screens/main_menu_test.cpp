@@ -178,7 +178,7 @@ TEST_F(MainMenuTest, PanelPassesTheChoiceToEveryScreenEvenHidden) {
         ASSERT_NE(frame, nullptr);
         EXPECT_EQ(frame->selection().stammvokal, Stammvokal::Lang);
     }
-    EXPECT_EQ(ScreensWith(SelectionGroup::Stammvokal).size(), 12u);
+    EXPECT_EQ(ScreensWith(SelectionGroup::Stammvokal).size(), 13u);
     EXPECT_EQ(navigator_->existing(ScreenId::Quatschverben), nullptr);
 }
 

@@ -53,6 +53,8 @@ const std::vector<ExerciseEntry> kExercises{
      "Bezeichnung5", "Bild1", "Bild2"},
     {7, ScreenId::VerbenSchreiben, "Form6", "Tamurik: Verben schreiben", "Bezeichnung5",
      "Bezeichnung2", "Bild1", "Bild2"},
+    {22, ScreenId::VerbenVerlaengern, "Form14", "Tamurik: Verben verlängern", "Bezeichnung1",
+     "Bezeichnung2", "Bild1", "Bild2"},
 };
 
 class ScreensTest : public AppTest {

@@ -29,7 +29,7 @@ const std::vector<QString> kParrots = {
     "quatschverben",     "verben_trennen",    "verben_schnell_lesen",   "abc_verben",
     "reimverben_memory", "reimverben_finden", "reimverben_schreiben",   "verbbedeutung",
     "galgenspiel",       "verbformen",        "verben_zusammenpuzzeln", "verben_zusammensetzen",
-    "verben_schreiben"};
+    "verben_schreiben",  "verben_verlaengern"};
 
 const std::vector<QString> kOthers = {"beenden",        "benutzer",   "info",       "einstellungen",
                                       "belohnung",      "anleitung",  "verbenwahl", "schliessen",
