@@ -57,7 +57,7 @@ int main(int argc, char* argv[]) {
     // Nothing of the speech engine is opened here: it starts on the first press of a speaker
     // icon.
     tamurik::EngineSpeaker speaker;
-    tamurik::AppNavigator navigator(state, dir, random, clock, dialogs, &record, &speaker);
+    tamurik::AppNavigator navigator(state, dir, random, clock, dialogs, &record, &record, &speaker);
     record.SetCardBoxSwitch([&navigator] { return navigator.context().additions.cardBox; });
     navigator.ShowMenu();
     return QApplication::exec();

@@ -19,6 +19,7 @@
 #include "menu/main_menu.h"
 #include "reward/devadodad_screen.h"
 #include "settings/settings_screen.h"
+#include "teacher/teacher_screen.h"
 #include "ui/exercise_frame.h"
 #include "ui/text_qt.h"
 
@@ -42,7 +43,8 @@ const std::vector<ScreenId>& ScreensWith(SelectionGroup group) {
 }
 
 AppNavigator::AppNavigator(MODUL1& state, const WorkDir& dir, RandomSource& random, Clock& clock,
-                           Dialogs& dialogs, Record* record, Speaker* speaker)
+                           Dialogs& dialogs, Record* record, RecordQueries* queries,
+                           Speaker* speaker)
     : additions_(LoadAdditions(dir)), context_{state,
                                                dir,
                                                random,
@@ -51,6 +53,7 @@ AppNavigator::AppNavigator(MODUL1& state, const WorkDir& dir, RandomSource& rand
                                                *this,
                                                additions_,
                                                record != nullptr ? *record : noRecord_,
+                                               queries != nullptr ? *queries : noQueries_,
                                                speaker != nullptr ? *speaker : noSpeaker_},
       quitHandler_([] { QCoreApplication::quit(); }) {}
 
@@ -101,6 +104,8 @@ std::unique_ptr<Screen> AppNavigator::create(ScreenId id) {
         return std::make_unique<InfoBox>(c);
     case ScreenId::VerbenVerlaengern:
         return std::make_unique<VerbenVerlaengernScreen>(c);
+    case ScreenId::Lehrerbereich:
+        return std::make_unique<TeacherScreen>(c);
     }
     return nullptr;
 }

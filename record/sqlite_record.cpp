@@ -260,7 +260,7 @@ bool SqliteRecord::StartAfresh() {
         }
     }
     if (error)
-        TurnOff();
+        TurnOff(DamagedText(*aside, false));
     tell_(DamagedText(*aside, !error));
     if (error)
         TellCannotSave(*error);
@@ -289,8 +289,8 @@ bool SqliteRecord::EnsureOpen(bool create) {
     case Opening::State::Damaged:
         return StartAfresh();
     case Opening::State::Newer:
-        TurnOff();
-        tell_(NewerText(FilePath()));
+        TurnOff(NewerText(FilePath()));
+        tell_(problem_);
         return false;
     case Opening::State::Failed:
         break;
@@ -299,15 +299,17 @@ bool SqliteRecord::EnsureOpen(bool create) {
     return false;
 }
 
-void SqliteRecord::TurnOff() {
+void SqliteRecord::TurnOff(Text why) {
     off_ = true;
+    problem_ = std::move(why);
     store_.reset();
     childId_ = 0;
 }
 
 void SqliteRecord::GiveUp(const QSqlError& error) {
     // Off before the message: while its box is open, nothing more is tried.
-    TurnOff();
+    TurnOff(Text(U"Der Lernstand lässt sich in diesem Programmlauf nicht öffnen.") + CR +
+            CannotSaveReason(error));
     TellCannotSave(error);
 }
 
@@ -315,6 +317,11 @@ void SqliteRecord::TellCannotSave(const QSqlError& error) {
     if (toldCannotSave_)
         return;
     toldCannotSave_ = true;
+    tell_(Text(U"Der Lernstand kann in diesem Programmlauf nicht gespeichert werden.") + CR +
+          CannotSaveReason(error) + CR + U"Das Üben geht wie gewohnt weiter.");
+}
+
+Text SqliteRecord::CannotSaveReason(const QSqlError& error) const {
     const QString folder = QPath(folder_);
     const QString file = QPath(FilePath());
     const int code = CodeOf(error);
@@ -330,8 +337,7 @@ void SqliteRecord::TellCannotSave(const QSqlError& error) {
     else
         reason = U"Die Datei lässt sich nicht öffnen oder schreiben: " + TextOf(file) +
                  (code != 0 ? U" (Fehlercode " + Decimal(code) + U")" : Text());
-    tell_(Text(U"Der Lernstand kann in diesem Programmlauf nicht gespeichert werden.") + CR +
-          reason + CR + U"Das Üben geht wie gewohnt weiter.");
+    return reason;
 }
 
 bool SqliteRecord::Write(const std::function<std::optional<QSqlError>()>& write) {
@@ -462,21 +468,26 @@ void SqliteRecord::Report(const Answer& answer) {
         pause_.start();
 }
 
-std::vector<Text> SqliteRecord::DueVerbs() {
-    if (childId_ == 0 || !store_ || !cardBoxOn_())
-        return {};
-    QSqlQuery& query = store_->statements->cardBox;
-    query.bindValue(0, Int(childId_));
-    if (!query.exec()) {
-        AfterReadFailure(query.lastError());
-        return {};
-    }
-    std::vector<BoxEntry> box;
-    while (query.next())
-        box.push_back(BoxEntry{TextOf(query.value(0).toString()),
-                               Card{query.value(1).toInt(), query.value(2).toLongLong()}});
-    query.finish();
-    return tamurik::DueVerbs(std::move(box), Today());
+bool SqliteRecord::Change(bool create, std::initializer_list<Statement> statements) {
+    if (!EnsureOpen(create))
+        return false;
+    const std::optional<QSqlError> error =
+        InTransaction(store_->db, [&]() -> std::optional<QSqlError> {
+            for (const Statement& statement : statements) {
+                QSqlQuery query(store_->db);
+                if (!query.prepare(QString::fromLatin1(statement.text)))
+                    return query.lastError();
+                int i = 0;
+                for (const QVariant& value : statement.values)
+                    query.bindValue(i++, value);
+                if (!query.exec())
+                    return query.lastError();
+            }
+            return std::nullopt;
+        });
+    if (error)
+        AfterReadFailure(*error);
+    return !error;
 }
 
 } // namespace tamurik

@@ -1,6 +1,8 @@
 // The teacher's questions to the SQLite record: the children, the weeks by exercise, the
-// phenomena and the card box. A question opens the file when no name has yet, but makes none.
+// phenomena and the card box, and the verbs due again. A question opens the file when no name
+// has yet, but makes none.
 
+#include "learning/days.h"
 #include "learning/phenomena.h"
 #include "record/sqlite_record.h"
 #include "record/sqlite_store.h"
@@ -31,14 +33,41 @@ bool SqliteRecord::Ask(const char* statement, std::initializer_list<QVariant> va
     return false;
 }
 
+Text SqliteRecord::Problem() {
+    EnsureOpen(false);
+    return problem_;
+}
+
+std::vector<Text> SqliteRecord::DueVerbs() {
+    if (childId_ == 0 || !store_ || !cardBoxOn_())
+        return {};
+    return DueVerbsOf(childId_);
+}
+
+std::vector<Text> SqliteRecord::DueVerbsOf(std::int64_t child) {
+    std::vector<BoxEntry> box;
+    const bool ok = Ask(sql::kCardBox, {Int(child)}, [&](const QSqlQuery& q) {
+        box.push_back(BoxEntry{TextOf(q.value(0).toString()),
+                               Card{q.value(1).toInt(), q.value(2).toLongLong()}});
+    });
+    return ok ? tamurik::DueVerbs(std::move(box), Today()) : std::vector<Text>{};
+}
+
 std::vector<ChildSummary> SqliteRecord::Children() {
     std::vector<ChildSummary> children;
-    const bool ok = Ask(sql::kChildren, {}, [&](const QSqlQuery& q) {
-        children.push_back(ChildSummary{q.value(0).toLongLong(), TextOf(q.value(1).toString()),
-                                        q.value(2).toLongLong(), q.value(3).toLongLong(),
-                                        q.value(4).toLongLong(), q.value(5).toLongLong(),
-                                        q.value(6).toLongLong()});
-    });
+    const long long today = Today();
+    const long long first = today - 6;
+    const QVariant week = Int(WeekStart(first));
+    const QVariant day = Int(first);
+    const bool ok =
+        Ask(sql::kChildren, {week, day, week, day, Int(today)}, [&](const QSqlQuery& q) {
+            children.push_back(ChildSummary{
+                q.value(0).toLongLong(), TextOf(q.value(1).toString()), q.value(2).toLongLong(),
+                q.value(3).toLongLong(), q.value(4).toLongLong(), q.value(5).toLongLong(),
+                q.value(6).toLongLong(),
+                AnswerCount{q.value(7).toLongLong(), q.value(8).toLongLong()},
+                q.value(9).toLongLong()});
+        });
     return ok ? children : std::vector<ChildSummary>{};
 }
 

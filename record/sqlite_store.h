@@ -1,10 +1,10 @@
 #pragma once
 // What the two halves of the SQLite record share: its answers and its file
 // (sqlite_record.cpp) and the teacher's questions (sqlite_record_queries.cpp). One open
-// connection with the statements an answer needs prepared once, and the conversions between
-// the program's text and Qt's.
+// connection with the statements an answer needs prepared once.
 
 #include "record/sql.h"
+#include "record/sql_values.h"
 #include "record/sqlite_record.h"
 
 #include <QSqlDatabase>
@@ -16,7 +16,6 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
-#include <string_view>
 #include <utility>
 
 namespace tamurik {
@@ -28,22 +27,6 @@ inline constexpr const char* kBusyTimeout = "QSQLITE_BUSY_TIMEOUT=5000";
 
 inline QString QPath(const std::filesystem::path& path) {
     return QString::fromStdString(path.string());
-}
-
-inline Text TextOf(const QString& text) {
-    return text.toStdU32String();
-}
-
-inline QString QText(const Text& text) {
-    return QString::fromStdU32String(text);
-}
-
-inline QString QKey(std::string_view key) {
-    return QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
-}
-
-inline QVariant Int(long long value) {
-    return QVariant::fromValue<qint64>(value);
 }
 
 // Each connection of the run has a name of its own.
@@ -74,8 +57,8 @@ struct SqliteRecord::Store {
 
     struct Statements {
         explicit Statements(const QSqlDatabase& db)
-            : insertAnswer(db), insertPhenomenon(db), readCard(db), writeCard(db), cardBox(db) {}
-        QSqlQuery insertAnswer, insertPhenomenon, readCard, writeCard, cardBox;
+            : insertAnswer(db), insertPhenomenon(db), readCard(db), writeCard(db) {}
+        QSqlQuery insertAnswer, insertPhenomenon, readCard, writeCard;
     };
 
     // Prepares the statements; the error when one cannot be.
@@ -85,8 +68,7 @@ struct SqliteRecord::Store {
             {&statements->insertAnswer, sql::kInsertAnswer},
             {&statements->insertPhenomenon, sql::kInsertPhenomenon},
             {&statements->readCard, sql::kReadCard},
-            {&statements->writeCard, sql::kWriteCard},
-            {&statements->cardBox, sql::kCardBox}};
+            {&statements->writeCard, sql::kWriteCard}};
         for (const auto& [query, text] : all)
             if (!query->prepare(QString::fromLatin1(text)))
                 return query->lastError();

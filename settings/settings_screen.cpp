@@ -23,6 +23,7 @@
 #include <QListWidget>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
 
@@ -89,6 +90,12 @@ SettingsScreen::SettingsScreen(AppContext& context)
     auto* lists = MakeIcon(this, QStringLiteral("Bild6"), QStringLiteral(":/icons/bestenliste"),
                            QStringLiteral("Bestenlisten"), QPoint(120, 3000));
     connect(lists, &ClickLabel::clicked, this, &SettingsScreen::OpenBestLists);
+    auto* teacher = new QPushButton(QStringLiteral("Lehrerbereich"), this);
+    teacher->setObjectName(QStringLiteral("Lehrerbereich"));
+    teacher->setAccessibleName(QStringLiteral("Lehrerbereich"));
+    teacher->setToolTip(QStringLiteral("Lernstand der Kinder, Berichte und Arbeitsblätter"));
+    PlaceTwips(teacher, 60, 3780, 720, 420);
+    connect(teacher, &QPushButton::clicked, this, &SettingsScreen::OpenTeacherArea);
 
     sampleFont_ = state().FontName;
     buildSample();
@@ -317,6 +324,11 @@ void SettingsScreen::UndoChanges() {
     context().additions.speech = undoAdditions_.speech;
     context().additions.speechStyle = undoAdditions_.speechStyle;
     showSpeech();
+}
+
+void SettingsScreen::OpenTeacherArea() {
+    hide();
+    navigator().Open(ScreenId::Lehrerbereich);
 }
 
 void SettingsScreen::ToggleHelp() {

@@ -61,6 +61,8 @@ public:
     void SaveSettings();
     void UndoChanges();
     void ToggleHelp();
+    // Opens the teacher area behind its PIN.
+    void OpenTeacherArea();
 
     void OpenBestLists();
     // Shows best list `index` in the order Quatschverben, Abschreiben, Galgenspiel, Devadodad.

@@ -101,7 +101,7 @@ TEST_F(RecordTest, EveryAnswerIsKeptWithWhatItCountsFor) {
     const std::vector<QVariantList> tags =
         peek.Rows(QStringLiteral("SELECT phenomenon FROM answer_phenomena ORDER BY phenomenon"));
     EXPECT_EQ(tags, (std::vector<QVariantList>{{"auslautverhaertung"}, {"wechsel_e_i"}}));
-    EXPECT_EQ(peek.Value(QStringLiteral("SELECT version FROM schema_version")), 1);
+    EXPECT_EQ(peek.Value(QStringLiteral("SELECT version FROM schema_version")), 2);
     EXPECT_EQ(peek.Value(QStringLiteral("PRAGMA journal_mode")), "wal");
 }
 

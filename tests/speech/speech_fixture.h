@@ -21,7 +21,7 @@ protected:
     void StartSpeaking() {
         ASSERT_TRUE(RunStartUp(*dir_, state_, dialogs_));
         navigator_ = std::make_unique<AppNavigator>(state_, *dir_, random_, clock_, dialogs_,
-                                                    nullptr, &speaker_);
+                                                    nullptr, nullptr, &speaker_);
         navigator_->setQuitHandler([] {});
         navigator_->ShowMenu();
     }
