@@ -94,7 +94,6 @@ SettingsScreen::SettingsScreen(AppContext& context)
     teacher->setObjectName(QStringLiteral("Lehrerbereich"));
     teacher->setAccessibleName(QStringLiteral("Lehrerbereich"));
     teacher->setToolTip(QStringLiteral("Lernstand der Kinder, Berichte und Arbeitsblätter"));
-    PlaceTwips(teacher, 60, 3780, 720, 420);
     connect(teacher, &QPushButton::clicked, this, &SettingsScreen::OpenTeacherArea);
 
     sampleFont_ = state().FontName;
@@ -121,6 +120,11 @@ SettingsScreen::SettingsScreen(AppContext& context)
 
     buildReadingAids();
     buildSpeechGroup();
+    // The teacher area's entry stands at the foot, under the groups, as wide as its text needs;
+    // the window grows with it.
+    teacher->adjustSize();
+    teacher->move(Px(kReadingAidsLeft), height() - Px(60));
+    setFixedHeight(teacher->geometry().bottom() + 1 + Px(120));
     buildViewer();
 
     scanTimer_ = new QTimer(this);
