@@ -87,9 +87,8 @@ TEST_F(BestListTest, GalgenspielOrderIsLengthThenClicksThenName) {
 }
 
 TEST_F(BestListTest, HundredAndOneRecordsPlusOneThatSortsLastKeepHundred) {
-    for (int i = 0; i < 101; ++i) {
+    for (int i = 0; i < 101; ++i)
         ASSERT_TRUE(AppendResult(dir_, kBestFang, DevadodadRecord(3, 10 + i, U"Kind")));
-    }
     const Text last = DevadodadRecord(3, 999, U"Zuletzt");
     ASSERT_TRUE(AppendResult(dir_, kBestFang, last));
     const std::vector<Text> sorted = LoadSorted(dir_, kBestFang);
@@ -101,9 +100,8 @@ TEST_F(BestListTest, HundredAndOneRecordsPlusOneThatSortsLastKeepHundred) {
     ASSERT_EQ(lines.size(), 100u);
     EXPECT_EQ(lines.front(), U">" + DevadodadRecord(3, 10, U"Kind"));
     EXPECT_EQ(lines.back(), U">" + DevadodadRecord(3, 109, U"Kind"));
-    for (const Text& line : lines) {
+    for (const Text& line : lines)
         EXPECT_FALSE(Contains(line, U"Zuletzt"));
-    }
     // The settings screen stores with its own marker.
     ASSERT_TRUE(StoreTop100(dir_, kBestText, {AbschreibenRecord(3, 25, U"Ute")}, kMarkerKept));
     EXPECT_EQ(temp_.Read(kBestText), "<  3     25   Ute\r\n");
@@ -144,9 +142,8 @@ TEST_F(BestListTest, ShowListRewritesEveryLineWithTheKeptMarker) {
         (std::vector<Text>{U"   2      5   Cem", U"   6     12   Anna", U"   7      3   Bert"}));
 
     // Showing keeps every record: the limit of a hundred is the exercises'.
-    for (int i = 0; i < 150; ++i) {
+    for (int i = 0; i < 150; ++i)
         ASSERT_TRUE(AppendResult(dir_, kBestFang, DevadodadRecord(4, i, U"x")));
-    }
     EXPECT_EQ(ShowList(dir_, kBestFang).size(), 150u);
     EXPECT_EQ(LinesOf(kBestFang).size(), 150u);
 }

@@ -61,9 +61,8 @@ TEST(EncodeWindows1252Test, GermanLettersAndUnrepresentableCharacters) {
 
 TEST(EncodeWindows1252Test, EveryByteRoundTrips) {
     std::string all;
-    for (int b = 0; b < 256; ++b) {
+    for (int b = 0; b < 256; ++b)
         all.push_back(static_cast<char>(b));
-    }
     EXPECT_EQ(EncodeWindows1252(DecodeFileText(all)), all);
     EXPECT_EQ(DecodeFileText(EncodeWindows1252(U"läufst Fuß")), U"läufst Fuß");
 }

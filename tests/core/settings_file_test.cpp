@@ -97,9 +97,8 @@ TEST_F(SettingsFileTest, ValuesThatAreReadAsTheyStand) {
 // One value out of range or unreadable resets every setting.
 TEST_F(SettingsFileTest, DamagedFilesGiveDefaults) {
     std::string binary;
-    for (int i = 0; i < 3000; ++i) {
+    for (int i = 0; i < 3000; ++i)
         binary.push_back(static_cast<char>((i * 37 + 11) & 0xFF));
-    }
     std::string shortFile = IniFile();
     shortFile.resize(shortFile.rfind("\r\n", shortFile.size() - 3) + 2); // no reward cost
     struct Case {
@@ -154,15 +153,13 @@ bool WriteInReadOnlyFolder(const std::filesystem::path& folder,
         folder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec |
                     std::filesystem::perms::group_read | std::filesystem::perms::group_exec |
                     std::filesystem::perms::others_read | std::filesystem::perms::others_exec);
-    if (geteuid() != 0) {
+    if (geteuid() != 0)
         return write();
-    }
     const pid_t child = fork();
     if (child == 0) {
         constexpr uid_t kNobody = 65534;
-        if (setgid(kNobody) != 0 || setuid(kNobody) != 0) {
+        if (setgid(kNobody) != 0 || setuid(kNobody) != 0)
             _exit(2);
-        }
         _exit(write() ? 1 : 0);
     }
     int status = 0;

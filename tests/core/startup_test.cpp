@@ -14,9 +14,8 @@ using test::TempDir;
 
 std::string Lines(int count) {
     std::string bytes;
-    for (int i = 1; i <= count; ++i) {
+    for (int i = 1; i <= count; ++i)
         bytes += "1wort" + std::to_string(i) + ".en\r\n";
-    }
     return bytes;
 }
 

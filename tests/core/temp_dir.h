@@ -47,9 +47,8 @@ public:
     // Number of entries in the folder (to see that no temporary file stays behind).
     std::size_t EntryCount() const {
         std::size_t count = 0;
-        for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(path_)) {
+        for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(path_))
             ++count;
-        }
         return count;
     }
 

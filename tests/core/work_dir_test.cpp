@@ -61,9 +61,8 @@ TEST_F(WorkDirTest, OversizedFileIsReadOnlyUpToTheLimitInWholeLines) {
     const std::size_t count = WorkDir::kMaxFileBytes / line.size() + 1000;
     std::string bytes;
     bytes.reserve(count * line.size());
-    for (std::size_t i = 0; i < count; ++i) {
+    for (std::size_t i = 0; i < count; ++i)
         bytes += line;
-    }
     temp_.Write("BIG.TXT", bytes);
 
     const auto raw = dir_.ReadBytes("BIG.TXT");

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -18,20 +19,15 @@ using namespace std::string_literals;
 std::vector<Text> MessagesFor(const std::vector<WordListProblem>& problems, int line) {
     std::vector<Text> messages;
     for (const WordListProblem& problem : problems) {
-        if (problem.line == line) {
+        if (problem.line == line)
             messages.push_back(problem.message);
-        }
     }
     return messages;
 }
 
 bool Mentions(const std::vector<Text>& messages, TextView part) {
-    for (const Text& message : messages) {
-        if (Contains(message, part)) {
-            return true;
-        }
-    }
-    return false;
+    return std::any_of(messages.begin(), messages.end(),
+                       [&](const Text& message) { return Contains(message, part); });
 }
 
 // A verb list with a good first line and the bad line as its second: the fault must be
@@ -54,9 +50,8 @@ TEST(WordListCheckTest, GoodVerbLinesPass) {
         U"1z2ah-l3en",  U"1gr2ü-ß3en", U"1h2ei-z3en",  U"1s2e-h3en",
         U"1w2a.sch3en", U"1b2o.x3en",  U"1l2a.ch3en",  U"1w2a.ck3eln",
         U"1d2au-3ern",  U"12ei-l3en",  U"1h2or.ch3en", U"1sch2uf.t3en = arbeiten, plagen"};
-    for (const WordListProblem& problem : CheckWordList(good, WordListKind::Verbs)) {
+    for (const WordListProblem& problem : CheckWordList(good, WordListKind::Verbs))
         ADD_FAILURE() << problem.line << ": " << ToUtf8(problem.message);
-    }
 }
 
 TEST(WordListCheckTest, MarksMustStandOnceInOrder) {

@@ -27,14 +27,12 @@ std::string ShippedManualBytes() {
 
 // A heading is a paragraph written in bold throughout, in a larger type than the text.
 bool IsHeading(const QTextBlock& block) {
-    if (block.text().trimmed().isEmpty()) {
+    if (block.text().trimmed().isEmpty())
         return false;
-    }
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextCharFormat format = it.fragment().charFormat();
-        if (format.fontWeight() < QFont::Bold || format.fontPointSize() <= 13.0) {
+        if (format.fontWeight() < QFont::Bold || format.fontPointSize() <= 13.0)
             return false;
-        }
     }
     return true;
 }
@@ -47,9 +45,8 @@ protected:
         ASSERT_TRUE(ReadRtf(bytes, document_));
         for (QTextBlock block = document_.begin(); block.isValid(); block = block.next()) {
             paragraphs_.append(block.text());
-            if (IsHeading(block)) {
+            if (IsHeading(block))
                 headings_.append(block.text());
-            }
         }
         text_ = document_.toPlainText();
     }

@@ -234,9 +234,8 @@ TEST(RtfReaderTest, OversizedInputIsReadOnlyUpToTheLimits) {
 
 TEST(RtfReaderTest, ManyParagraphsAndRunsAreCutAtTheEditLimit) {
     std::string rtf = "{\\rtf1 ";
-    for (std::size_t i = 0; i < kRtfMaxEdits; ++i) {
+    for (std::size_t i = 0; i < kRtfMaxEdits; ++i)
         rtf += "x\\par {\\b y}";
-    }
     QTextDocument document;
     Read(rtf, document);
     EXPECT_GT(document.blockCount(), 100);

@@ -1,7 +1,6 @@
 // The name typed in the main menu opens the learning record in the working folder; without a
 // name no file appears.
 
-#include "app/run.h"
 #include "menu/main_menu.h"
 #include "record/sqlite_record.h"
 #include "tests/support/app_fixture.h"
@@ -13,12 +12,6 @@ namespace {
 class RecordMenuTest : public AppTest {
 protected:
     ~RecordMenuTest() override { navigator_.reset(); }
-    void StartWithRecord() {
-        ASSERT_TRUE(RunStartUp(*dir_, state_, dialogs_));
-        navigator_ =
-            std::make_unique<AppNavigator>(state_, *dir_, random_, clock_, dialogs_, &record_);
-        navigator_->ShowMenu();
-    }
     void TypeName(const Text& name) {
         dialogs_.QueueInput(name);
         Click(navigator_->menu().icon(4));
@@ -30,7 +23,7 @@ protected:
 };
 
 TEST_F(RecordMenuTest, ANameTypedInTheMenuOpensTheRecordInTheWorkingFolder) {
-    StartWithRecord();
+    Start(&record_);
     const auto file = folder_ / "lernstand.sqlite";
     state_.Points = 12;
     TypeName(U"   ");

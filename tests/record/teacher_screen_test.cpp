@@ -2,7 +2,6 @@
 // the children renamed, merged and deleted, and a child's report, worksheet and spreadsheet
 // read back as a reader would (pdftotext, pdftoppm, a CSV parser).
 
-#include "app/run.h"
 #include "learning/days.h"
 #include "record/sqlite_record.h"
 #include "teacher/child_page.h"
@@ -16,7 +15,6 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,10 +30,7 @@ class TeacherTest : public AppTest {
 protected:
     TeacherTest() {
         SetDay(DayNumber(Date{7, 12, 2026}));
-        EXPECT_TRUE(RunStartUp(*dir_, state_, dialogs_));
-        navigator_ = std::make_unique<AppNavigator>(state_, *dir_, random_, clock_, dialogs_,
-                                                    &record_, &record_);
-        navigator_->ShowMenu();
+        Start(&record_, &record_);
     }
     ~TeacherTest() override { navigator_.reset(); }
 
@@ -82,20 +77,6 @@ protected:
                          }};
 };
 
-// With TAMURIK_SHOTS set to a folder, the pages are saved there as pictures to look at.
-void Shoot(QWidget& window, const char* name) {
-    const QString folder = qEnvironmentVariable("TAMURIK_SHOTS");
-    if (!folder.isEmpty())
-        window.grab().save(folder + QLatin1Char('/') + QLatin1String(name) +
-                           QStringLiteral(".png"));
-}
-
-void Keep(const QString& file) {
-    const QString folder = qEnvironmentVariable("TAMURIK_SHOTS");
-    if (!folder.isEmpty())
-        QFile::copy(file, folder + QLatin1Char('/') + QFileInfo(file).fileName());
-}
-
 // Every control the teacher can reach has a name for assistive technology and takes the
 // keyboard's focus.
 void ExpectReachableAndNamed(QWidget* page) {
@@ -133,7 +114,6 @@ TEST_F(TeacherTest, APinIsSetOnceThenAskedAndWrongOnesWaitLonger) {
     area.CloseTeacherArea();
     Open();
     ASSERT_EQ(area.lockPage().mode(), LockPage::Mode::Enter);
-    Shoot(area, "lehrer-pin");
     auto* pin = Find<QLineEdit>(&area, QStringLiteral("PinEingabe"));
     clock_.SetMs(1'000'000);
     for (int n = 0; n < 3; ++n) {
@@ -172,7 +152,6 @@ TEST_F(TeacherTest, ChildrenAreRenamedMergedAndDeletedAfterAsking) {
     TeacherScreen& area = OpenUnlocked();
     ChildrenPage& page = area.childrenPage();
     ExpectReachableAndNamed(&page);
-    Shoot(area, "lehrer-kinder");
     QTableWidget* table = page.table();
     ASSERT_EQ(table->rowCount(), 3);
     // Names are plain text, in the order of their letters.
@@ -249,14 +228,12 @@ TEST_F(TeacherTest, ReportWorksheetAndSpreadsheetAreReadBackAsWritten) {
     ASSERT_EQ(area.currentPage(), &area.childPage());
     ChildPage& child = area.childPage();
     ExpectReachableAndNamed(&child);
-    Shoot(area, "lehrer-kind");
     EXPECT_EQ(child.report().missed.front().verb, U"1k2om.m3en");
     EXPECT_EQ(Find<QLabel>(&area, QStringLiteral("KindName"))->textFormat(), Qt::PlainText);
 
     const QString folder = QString::fromStdString(folder_.string());
     saveTo = folder + QStringLiteral("/bericht.pdf");
     child.OutputReport(false);
-    Keep(saveTo);
     const QString report = RunTool(QStringLiteral("pdftotext"), {saveTo, QStringLiteral("-")});
     for (const char* part :
          {"Lernbericht: =Lena", "Zeitraum: die letzten 12 Wochen",
@@ -267,7 +244,6 @@ TEST_F(TeacherTest, ReportWorksheetAndSpreadsheetAreReadBackAsWritten) {
     saveTo = folder + QStringLiteral("/blatt.pdf");
     Find<QAbstractButton>(&child, QStringLiteral("BlockSilben"))->setChecked(false);
     child.OutputWorksheet(false);
-    Keep(saveTo);
     const QString sheet = RunTool(QStringLiteral("pdftotext"), {saveTo, QStringLiteral("-")});
     for (const char* part : {"Arbeitsblatt für =Lena", "1. Schreibe jedes Verb ab",
                              "2. Setze die Formen ein", "Lösungen zum Arbeitsblatt", "gibst"})

@@ -2,7 +2,6 @@
 // word, question, given answer, result and time; and the due verbs that come back in the
 // draws, one in three, only where they pass the exercise's selection.
 
-#include "app/run.h"
 #include "exercises/rhymes/reimverben_finden_screen.h"
 #include "exercises/rhymes/reimverben_memory_screen.h"
 #include "exercises/rhymes/verbbedeutung_screen.h"
@@ -263,8 +262,7 @@ TEST_F(RecordReportsTest, ARecordThatThrowsChangesNothingOnTheScreen) {
         void Report(const Answer&) override { throw std::runtime_error("disk gone"); }
         std::vector<Text> DueVerbs() override { throw std::runtime_error("disk gone"); }
     } broken;
-    ASSERT_TRUE(RunStartUp(*dir_, state_, dialogs_));
-    navigator_ = std::make_unique<AppNavigator>(state_, *dir_, random_, clock_, dialogs_, &broken);
+    Start(&broken);
     random_.QueueDraw(1, 2);
     auto* screen = OpenScreen<GalgenspielScreen>(ScreenId::Galgenspiel);
     EXPECT_EQ(state_.CurrentWord, U"säumen");

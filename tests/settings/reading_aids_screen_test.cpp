@@ -12,25 +12,16 @@
 #include <QCheckBox>
 #include <QLineEdit>
 
-#include <fstream>
-
 namespace tamurik::testing {
 namespace {
 
 using Part = SettingsScreen::SamplePart;
 
-std::string Bytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
 class ReadingAidsScreenTest : public AppTest {
 protected:
     void SetUp() override {
         Start();
-        navigator_->Open(ScreenId::Settings);
-        settings_ = dynamic_cast<SettingsScreen*>(navigator_->existing(ScreenId::Settings));
-        ASSERT_NE(settings_, nullptr);
+        settings_ = OpenScreen<SettingsScreen>(ScreenId::Settings);
     }
     QString Line(const char* name) { return Find<QLabel>(settings_, name)->text(); }
     QCheckBox* Box(const char* name) { return Find<QCheckBox>(settings_, name); }
@@ -75,7 +66,7 @@ TEST_F(ReadingAidsScreenTest, TheLineSaysHowReadableEachPartIsWithoutABox) {
 }
 
 TEST_F(ReadingAidsScreenTest, SettingsWorkOnTheExercisesAtOnceAndAreKeptApart) {
-    const std::string ini = Bytes(folder_ / "TAMURIK.INI");
+    const std::string ini = FileBytes("TAMURIK.INI");
     EXPECT_TRUE(Box("UmrissFarben")->isChecked());
     EXPECT_FALSE(Box("WortteileOhneFarbe")->isChecked());
     EXPECT_GT(WhiteOnTheMemoryBoard(), 100);
@@ -92,13 +83,11 @@ TEST_F(ReadingAidsScreenTest, SettingsWorkOnTheExercisesAtOnceAndAreKeptApart) {
     const AdditionsSettings kept = LoadAdditions(*dir_);
     EXPECT_TRUE(kept.partCues);
     EXPECT_FALSE(kept.outlineFaintColours);
-    EXPECT_EQ(Bytes(folder_ / "TAMURIK.INI"), ini);
+    EXPECT_EQ(FileBytes("TAMURIK.INI"), ini);
 
     // The next start shows them as they were left.
     navigator_.reset();
-    Start();
-    navigator_->Open(ScreenId::Settings);
-    settings_ = dynamic_cast<SettingsScreen*>(navigator_->existing(ScreenId::Settings));
+    SetUp();
     EXPECT_FALSE(Box("UmrissFarben")->isChecked());
     EXPECT_TRUE(Box("WortteileOhneFarbe")->isChecked());
 }
@@ -114,9 +103,7 @@ TEST_F(ReadingAidsScreenTest, AnUnwritableFileIsToldOnTheScreenAndTheSettingStil
 
 TEST_F(ReadingAidsScreenTest, AnAcceptedFormOnTheDarkSheetIsOutlined) {
     settings_->CloseSettings();
-    navigator_->Open(ScreenId::Verbformen);
-    auto* screen = dynamic_cast<VerbformenScreen*>(navigator_->existing(ScreenId::Verbformen));
-    ASSERT_NE(screen, nullptr);
+    auto* screen = OpenScreen<VerbformenScreen>(ScreenId::Verbformen);
     ASSERT_EQ(screen->currentRow(), 1);
     screen->textBox()->setText(ToQ(screen->forms()[1]));
     EXPECT_EQ(screen->currentRow(), 2);

@@ -10,9 +10,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include <fstream>
-#include <iterator>
-
 namespace tamurik::testing {
 namespace {
 
@@ -53,9 +50,8 @@ TEST_F(SettingsSpeechTest, ChosenVoiceAndSpeedAreHeardAndKeptInTheAdditionsFile)
     Click(Find<QWidget>(screen_, QStringLiteral("Bild2")));
     EXPECT_EQ(dialogs_.last().text, U"Programmdaten wurden gesichert.\r");
     EXPECT_EQ(LoadAdditions(*dir_).speechStyle, (SpeechStyle{U"German+Anna", 0}));
-    std::ifstream ini(folder_ / "TAMURIK.INI", std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(ini), {}};
-    EXPECT_EQ(bytes.find("German"), std::string::npos) << "TAMURIK.INI keeps its keys";
+    EXPECT_EQ(FileBytes("TAMURIK.INI").find("German"), std::string::npos)
+        << "TAMURIK.INI keeps its keys";
 
     // Switched off, the exercises show no speaker; the waste bin brings the saved state back.
     auto* on = Find<QCheckBox>(screen_, QStringLiteral("VorlesenAn"));

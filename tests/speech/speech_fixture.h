@@ -1,7 +1,6 @@
 #pragma once
 // A whole program with a scripted speaker, for the screens' speaker icons.
 
-#include "app/run.h"
 #include "tests/speech/scripted_speaker.h"
 #include "tests/support/app_fixture.h"
 #include "ui/click_label.h"
@@ -18,17 +17,7 @@ protected:
     ~SpeechTest() override { navigator_.reset(); }
 
     // Starts the program with the scripted speaker.
-    void StartSpeaking() {
-        ASSERT_TRUE(RunStartUp(*dir_, state_, dialogs_));
-        navigator_ = std::make_unique<AppNavigator>(state_, *dir_, random_, clock_, dialogs_,
-                                                    nullptr, nullptr, &speaker_);
-        navigator_->setQuitHandler([] {});
-        navigator_->ShowMenu();
-    }
-    template <typename T> T* OpenScreen(ScreenId id) {
-        navigator_->Open(id);
-        return dynamic_cast<T*>(navigator_->existing(id));
-    }
+    void StartSpeaking() { Start(nullptr, nullptr, &speaker_); }
     static ClickLabel* HearIcon(ExerciseFrame* screen) {
         return screen->findChild<ClickLabel*>(QStringLiteral("Anhoeren"));
     }

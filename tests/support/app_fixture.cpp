@@ -43,9 +43,10 @@ AppTest::~AppTest() {
     navigator_.reset();
 }
 
-void AppTest::Start() {
+void AppTest::Start(Record* record, RecordQueries* queries, Speaker* speaker) {
     ASSERT_TRUE(RunStartUp(*dir_, state_, dialogs_));
-    navigator_ = std::make_unique<AppNavigator>(state_, *dir_, random_, clock_, dialogs_, &record_);
+    navigator_ = std::make_unique<AppNavigator>(state_, *dir_, random_, clock_, dialogs_,
+                                                record ? record : &record_, queries, speaker);
     navigator_->setQuitHandler([this] { ++quitCalls_; });
     navigator_->ShowMenu();
 }

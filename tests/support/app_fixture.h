@@ -52,8 +52,10 @@ protected:
     AppTest();
     ~AppTest() override;
 
-    // Starts the program: start-up, then the main menu.
-    void Start();
+    // Starts the program: start-up, then the main menu; the answers go to `record` (the
+    // fixture's own when null), the teacher area asks `queries`, and `speaker` speaks.
+    void Start(Record* record = nullptr, RecordQueries* queries = nullptr,
+               Speaker* speaker = nullptr);
     // The widget of this objectName on a window; fails the test when there is none.
     template <typename T = QWidget> T* Find(QWidget* window, const QString& name);
     // Clicks a widget with the left mouse button, as the child does.

@@ -7,15 +7,8 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 namespace tamurik {
 namespace {
-
-std::string Bytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 TEST(AdditionsSettingsTest, MissingOrDamagedFileGivesDefaults) {
     const test::TempDir folder;
@@ -23,11 +16,10 @@ TEST(AdditionsSettingsTest, MissingOrDamagedFileGivesDefaults) {
     EXPECT_EQ(LoadAdditions(dir), AdditionsSettings{});
 
     for (const char* bytes : {"[Lernstand]\nKarteikasten=vielleicht\n", "\xff\xfe\x00garbage"}) {
-        std::ofstream(folder.path() / kAdditionsFile, std::ios::binary) << bytes;
+        folder.Write(kAdditionsFile, bytes);
         EXPECT_TRUE(LoadAdditions(dir).cardBox) << bytes;
     }
-    std::ofstream(folder.path() / kAdditionsFile, std::ios::binary)
-        << "[Lernstand]\r\nKarteikasten = 0\r\n";
+    folder.Write(kAdditionsFile, "[Lernstand]\r\nKarteikasten = 0\r\n");
     EXPECT_FALSE(LoadAdditions(dir).cardBox) << "written by hand, with blanks and CR LF";
 }
 
@@ -36,7 +28,7 @@ TEST(AdditionsSettingsTest, SavedSettingsReadBackAndLeaveTamurikIniAlone) {
     const WorkDir dir(folder.path());
     MODUL1 state;
     ASSERT_TRUE(WriteSettings(dir, state));
-    const std::string ini = Bytes(folder.path() / kSettingsFile);
+    const std::string ini = folder.Read(kSettingsFile);
 
     AdditionsSettings settings;
     settings.cardBox = false;
@@ -45,13 +37,13 @@ TEST(AdditionsSettingsTest, SavedSettingsReadBackAndLeaveTamurikIniAlone) {
     settings.cardBox = true;
     ASSERT_TRUE(SaveAdditions(dir, settings));
     EXPECT_EQ(LoadAdditions(dir), settings);
-    EXPECT_EQ(Bytes(folder.path() / kSettingsFile), ini);
+    EXPECT_EQ(folder.Read(kSettingsFile), ini);
 }
 
 TEST(AdditionsSettingsTest, AFolderThatCannotBeWrittenReportsFailure) {
     const test::TempDir folder;
     // A file where the folder should be: nothing can be created inside it, even by root.
-    std::ofstream(folder.path() / "kein-ordner") << "x";
+    folder.Write("kein-ordner", "x");
     const WorkDir dir(folder.path() / "kein-ordner");
     EXPECT_FALSE(SaveAdditions(dir, AdditionsSettings{}));
     EXPECT_EQ(LoadAdditions(dir), AdditionsSettings{});
