@@ -77,14 +77,11 @@ void DrawNext(ScreenId id, Screen& s) {
         As<VerbenTrennenScreen>(s).ShowNextVerb();
         break;
     case ScreenId::SchnellLesen:
-        As<SchnellLesenScreen>(s).BuildDrawList();
-        break;
+        return As<SchnellLesenScreen>(s).BuildDrawList();
     case ScreenId::AbcVerben:
-        As<AbcVerbenScreen>(s).DrawPool();
-        break;
+        return As<AbcVerbenScreen>(s).DrawPool();
     case ScreenId::Memory:
-        As<MemoryScreen>(s).StartGame();
-        break;
+        return As<MemoryScreen>(s).StartGame();
     case ScreenId::ReimverbenFinden:
         if (As<ReimverbenFindenScreen>(s).DrawRhymePairs()) {
             As<ReimverbenFindenScreen>(s).PrintRows();
@@ -96,11 +93,9 @@ void DrawNext(ScreenId id, Screen& s) {
             As<ReimverbenSchreibenScreen>(s).ShowNextPair();
         break;
     case ScreenId::Verbbedeutung:
-        As<VerbbedeutungScreen>(s).DrawMeaningSet();
-        break;
+        return As<VerbbedeutungScreen>(s).DrawMeaningSet();
     case ScreenId::Galgenspiel:
-        As<GalgenspielScreen>(s).StartWord();
-        break;
+        return As<GalgenspielScreen>(s).StartWord();
     case ScreenId::Verbformen:
         As<VerbformenScreen>(s).LoadVerbBatch();
         As<VerbformenScreen>(s).NextVerb();
@@ -110,15 +105,13 @@ void DrawNext(ScreenId id, Screen& s) {
         As<ZusammenpuzzelnScreen>(s).NewSet();
         break;
     case ScreenId::Zusammensetzen:
-        As<ZusammensetzenScreen>(s).NextVerb();
-        break;
+        return As<ZusammensetzenScreen>(s).NextVerb();
     case ScreenId::VerbenSchreiben:
         As<VerbenSchreibenScreen>(s).LoadWordPool();
         As<VerbenSchreibenScreen>(s).ShowNextWord();
         break;
     case ScreenId::VerbenVerlaengern:
-        As<VerbenVerlaengernScreen>(s).StartSet();
-        break;
+        return As<VerbenVerlaengernScreen>(s).StartSet();
     default:
         As<DevadodadScreen>(s).PrepareWord();
     }
