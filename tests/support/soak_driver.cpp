@@ -11,12 +11,14 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <QTimerEvent>
 #include <QtTest/qtestspontaneevent.h>
 
 #include <array>
+#include <map>
 #include <utility>
 #include <vector>
 
@@ -320,43 +322,28 @@ std::string SoakDriver::OpenScreen(AppNavigator& navigator) {
     return "open " + navigator.screen(id).objectName().toStdString();
 }
 
+namespace {
+
+// Whether a best-list line is a marker and a record of that list's fixed columns.
 bool IsBestListLine(const std::string& file, TextView line) {
-    if (line.empty() || (line[0] != kMarkerExercise && line[0] != kMarkerKept))
-        return false;
-    const TextView record = line.substr(1);
-    // The columns of each list: a number right-aligned in its width, or a date, each followed
-    // by three blanks; the user name fills the rest.
-    enum class Column { Number, Date };
-    std::vector<std::pair<Column, std::size_t>> columns;
-    if (file == kBestVerb)
-        columns = {{Column::Number, 3}, {Column::Number, 5}, {Column::Date, 10}};
-    else if (file == kBestText)
-        columns = {{Column::Number, 3}, {Column::Number, 4}};
-    else
-        columns = {{Column::Number, 4}, {Column::Number, 4}};
-    std::size_t at = 0;
-    for (const auto& [kind, width] : columns) {
-        if (record.size() < at + width + 3 || record.substr(at + width, 3) != U"   ")
-            return false;
-        const TextView field = record.substr(at, width);
-        if (kind == Column::Date) {
-            for (std::size_t i = 0; i < field.size(); ++i)
-                if ((i == 2 || i == 5) ? field[i] != U'.' : (field[i] < U'0' || field[i] > U'9'))
-                    return false;
-        } else {
-            const std::size_t digits = field.find_first_not_of(U" -");
-            if (digits == TextView::npos ||
-                field.find_first_not_of(U"0123456789", digits) != TextView::npos)
-                return false;
-            const std::size_t sign = field.find(U'-');
-            if (sign != TextView::npos &&
-                (sign + 1 != digits || field.find(U'-', sign + 1) != TextView::npos))
-                return false;
-        }
-        at += width + 3;
-    }
-    return !HasBrokenChar(record.substr(at));
+    // A marker, then the list's columns, each followed by three blanks: numbers right-aligned
+    // in their width, and Quatschverben's date; the user name fills the rest.
+    const auto number = [](int width) {
+        return QStringLiteral("(?= *-?\\d+   )[ \\d-]{%1}   ").arg(width);
+    };
+    static const std::map<std::string, QRegularExpression> kRecords = {
+        {kBestVerb, QRegularExpression(QStringLiteral("^[<>]") + number(3) + number(5) +
+                                       QStringLiteral("\\d\\d\\.\\d\\d\\.\\d{4}   "))},
+        {kBestText, QRegularExpression(QStringLiteral("^[<>]") + number(3) + number(4))},
+        {kBestHang, QRegularExpression(QStringLiteral("^[<>]") + number(4) + number(4))},
+        {kBestFang, QRegularExpression(QStringLiteral("^[<>]") + number(4) + number(4))},
+    };
+    const QRegularExpressionMatch match = kRecords.at(file).match(ToQ(line));
+    return match.hasMatch() &&
+           !HasBrokenChar(line.substr(static_cast<std::size_t>(match.capturedLength())));
 }
+
+} // namespace
 
 int CheckInvariants(AppNavigator& navigator, const MODUL1& state, const WorkDir& dir) {
     int checks = 0;

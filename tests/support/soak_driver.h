@@ -53,7 +53,4 @@ QWidget* VisibleProgramWindow();
 // such, and no temporary file is left in the working folder.
 int CheckInvariants(AppNavigator& navigator, const MODUL1& state, const WorkDir& dir);
 
-// Whether a best-list line is a marker and a record of that list's fixed columns.
-bool IsBestListLine(const std::string& file, TextView line);
-
 } // namespace tamurik::testing
