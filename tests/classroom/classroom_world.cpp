@@ -20,6 +20,7 @@
 #include <QListWidget>
 #include <QScrollBar>
 
+#include <deque>
 #include <functional>
 #include <utility>
 #include <vector>
@@ -220,6 +221,39 @@ QStringList ClassroomTest::CutAndEmptyBestList() {
     settings.CloseBestLists();
     settings.CloseSettings();
     return shown;
+}
+
+ClassroomTest::Play ClassroomTest::PlayAtRandom(SoakDriver& child, std::uint64_t actions) {
+    Play play;
+    std::deque<std::string> recent;
+    while (play.actions < actions && !HasFailure()) {
+        recent.push_back(child.Act(*navigator_));
+        if (recent.size() > 25)
+            recent.pop_front();
+        ++play.actions;
+        clock_.AdvanceMs(700);
+        play.dialogs += static_cast<long long>(dialogs_.shown().size());
+        dialogs_.ClearShown();
+        if (quitCalls_ > 0) {
+            // The child ended the program: every window is gone; the next run starts.
+            quitCalls_ = 0;
+            EXPECT_EQ(VisibleProgramWindow(), nullptr);
+            StartNextRun();
+            ++play.runs;
+        }
+        if (QWidget* window = VisibleProgramWindow())
+            play.windows.insert(window->objectName().toStdString());
+        play.checks += CheckInvariants(*navigator_, state_, *dir_);
+    }
+    if (HasFailure()) {
+        std::string trail;
+        for (const std::string& action : recent)
+            trail += "  " + action + "\n";
+        ADD_FAILURE() << "seed " << child.seed() << ", action " << play.actions
+                      << "; the last actions:\n"
+                      << trail;
+    }
+    return play;
 }
 
 } // namespace tamurik::testing

@@ -5,12 +5,15 @@
 
 #include "record/sqlite_record.h"
 #include "tests/support/app_fixture.h"
+#include "tests/support/soak_driver.h"
 
 #include <QStringList>
 
+#include <cstdint>
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 
 namespace tamurik::testing {
@@ -48,6 +51,20 @@ protected:
     // list, cuts its first entry and empties it. The records the viewer showed last.
     void SaveSettingsOnScreen();
     QStringList CutAndEmptyBestList();
+
+    // What a child's random play did: its actions, the promises checked, the dialogs shown,
+    // the program's runs and the windows the child saw.
+    struct Play {
+        std::uint64_t actions = 0;
+        long long checks = 0;
+        long long dialogs = 0;
+        long long runs = 1;
+        std::set<std::string> windows;
+    };
+    // The child's random actions, the program started again whenever the child ends it, and
+    // every promise checked after each action; the first broken one ends the play with the
+    // seed and the child's last actions.
+    Play PlayAtRandom(SoakDriver& child, std::uint64_t actions);
 
     std::unique_ptr<SqliteRecord> record_;
 };

@@ -5,7 +5,6 @@
 
 #include "tests/classroom/classroom_world.h"
 #include "tests/support/helper_process.h"
-#include "tests/support/soak_driver.h"
 
 #include <cstdio>
 #include <fstream>
@@ -72,16 +71,7 @@ public:
         // The child plays on at random; no promise breaks on the full disk.
         dialogs_.AnswerAtRandom(20261208);
         SoakDriver child(20261208);
-        for (int action = 0; action < 300 && !HasFailure(); ++action) {
-            const std::string done = child.Act(*navigator_);
-            if (quitCalls_ > 0) {
-                quitCalls_ = 0;
-                StartNextRun();
-            }
-            CheckInvariants(*navigator_, state_, *dir_);
-            if (HasFailure())
-                ADD_FAILURE() << "after: " << done;
-        }
+        PlayAtRandom(child, 300);
     }
 
 private:

@@ -6,7 +6,6 @@
 
 #include "tests/classroom/classroom_world.h"
 #include "tests/support/helper_process.h"
-#include "tests/support/soak_driver.h"
 
 namespace tamurik::testing {
 
@@ -76,16 +75,7 @@ private:
         for (int i = 0; i <= static_cast<int>(ScreenId::Info) && !HasFailure(); ++i) {
             BackToMenu();
             navigator_->Open(static_cast<ScreenId>(i));
-            for (int action = 0; action < 40 && !HasFailure(); ++action) {
-                const std::string done = child.Act(*navigator_);
-                if (quitCalls_ > 0) {
-                    quitCalls_ = 0;
-                    StartNextRun();
-                }
-                CheckInvariants(*navigator_, state_, *dir_);
-                if (HasFailure())
-                    ADD_FAILURE() << "on screen " << i << " after: " << done;
-            }
+            PlayAtRandom(child, 40);
         }
         BackToMenu();
         EXPECT_TRUE(Menu()->isVisible());

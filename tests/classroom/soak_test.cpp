@@ -1,21 +1,14 @@
 // A child let loose on the whole program: thousands of random clicks, keys, slider moves and
 // timer ticks on whatever window is visible, screens opened and closed, dialogs answered at
 // random, the program ended and started again; after every action the program's promises are
-// checked. The test command runs a few thousand actions; the long run (README) sets
-//   TAMURIK_SOAK_ACTIONS=100000 TAMURIK_SOAK_SEED=<seed>
-// and a failing run is replayed with the seed it printed.
+// checked. The test command runs a few thousand actions; the long run (tools/soak.sh) sets
+// TAMURIK_SOAK_ACTIONS, and TAMURIK_SOAK_SEED replays a run from the seed it printed.
 
 #include "tests/classroom/classroom_world.h"
-#include "tests/support/soak_driver.h"
-
-#include <QApplication>
-#include <QWidget>
 
 #include <cstdio>
 #include <cstdlib>
-#include <deque>
 #include <random>
-#include <set>
 
 namespace tamurik::testing {
 namespace {
@@ -45,48 +38,18 @@ TEST_F(SoakTest, AChildLetLooseKeepsEveryPromise) {
     StartProgram();
 
     SoakDriver driver(seed);
-    std::deque<std::string> recent;
-    std::set<std::string> windowsSeen;
-    long long checks = 0;
-    long long dialogs = 0;
-    long long runs = 1;
-    int quitsSeen = quitCalls_;
-    std::uint64_t done = 0;
-    while (done < actions && !HasFailure()) {
-        recent.push_back(driver.Act(*navigator_));
-        if (recent.size() > 25)
-            recent.pop_front();
-        ++done;
-        clock_.AdvanceMs(700);
-        dialogs += static_cast<long long>(dialogs_.shown().size());
-        dialogs_.ClearShown();
-        if (quitCalls_ != quitsSeen) {
-            // The child ended the program: every window is gone; the next run starts.
-            quitsSeen = quitCalls_;
-            EXPECT_EQ(VisibleProgramWindow(), nullptr);
-            StartNextRun();
-            ++runs;
-        }
-        if (QWidget* window = VisibleProgramWindow())
-            windowsSeen.insert(window->objectName().toStdString());
-        checks += CheckInvariants(*navigator_, state_, *dir_);
-    }
-    if (HasFailure()) {
-        std::string trail;
-        for (const std::string& action : recent)
-            trail += "  " + action + "\n";
-        ADD_FAILURE() << "seed " << seed << ", action " << done << "; the last actions:\n" << trail;
-    }
+    const Play play = PlayAtRandom(driver, actions);
     std::string seen;
-    for (const std::string& name : windowsSeen)
+    for (const std::string& name : play.windows)
         seen += " " + name;
     std::printf("soak: seed %llu: %llu actions, %lld invariants checked, %lld timer ticks, "
                 "%lld dialogs, %lld program runs; windows seen:%s\n",
-                static_cast<unsigned long long>(seed), static_cast<unsigned long long>(done),
-                checks, driver.timerTicks(), dialogs, runs, seen.c_str());
+                static_cast<unsigned long long>(seed),
+                static_cast<unsigned long long>(play.actions), play.checks, driver.timerTicks(),
+                play.dialogs, play.runs, seen.c_str());
     // A long run reaches every screen (and the main menu).
     if (actions >= 20'000) {
-        EXPECT_EQ(windowsSeen.size(), static_cast<std::size_t>(ScreenId::Info) + 2) << seen;
+        EXPECT_EQ(play.windows.size(), static_cast<std::size_t>(ScreenId::Info) + 2) << seen;
     }
 }
 

@@ -140,7 +140,7 @@ QWidget* VisibleProgramWindow() {
     return nullptr;
 }
 
-SoakDriver::SoakDriver(std::uint64_t seed) : random_(seed) {}
+SoakDriver::SoakDriver(std::uint64_t seed) : seed_(seed), random_(seed) {}
 
 int SoakDriver::Below(int n) {
     return n <= 0 ? 0 : static_cast<int>(random_() % static_cast<std::uint64_t>(n));

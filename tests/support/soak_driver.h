@@ -29,6 +29,7 @@ public:
     std::string Act(AppNavigator& navigator);
 
     long long timerTicks() const { return timerTicks_; }
+    std::uint64_t seed() const { return seed_; }
 
 private:
     int Below(int n);
@@ -39,6 +40,7 @@ private:
     std::string Tick(QWidget* window);
     std::string OpenScreen(AppNavigator& navigator);
 
+    std::uint64_t seed_;
     std::mt19937_64 random_;
     long long timerTicks_ = 0;
 };
