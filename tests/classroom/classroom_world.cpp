@@ -126,6 +126,25 @@ void ClassroomTest::ExpectWritesRefused(bool emptying) {
         EXPECT_FALSE(write()) << what << " was written";
 }
 
+void ClassroomTest::StartAndTypeName(TextView recordSays) {
+    StartProgram();
+    EXPECT_TRUE(Menu()->isVisible());
+    EXPECT_TRUE(dialogs_.shown().empty()) << Utf8(dialogs_.last().text);
+    EXPECT_EQ(state_.ColorAnfang, 4) << "the teacher's settings were read";
+    dialogs_.QueueInput(U"Lena");
+    Click(Find(Menu(), QStringLiteral("Bild4")));
+    ASSERT_EQ(dialogs_.shown().size(), 2u);
+    EXPECT_NE(dialogs_.last().text.find(recordSays), Text::npos) << Utf8(dialogs_.last().text);
+    EXPECT_EQ(Menu()->windowTitle(), QStringLiteral("Tamurik:  Lena"));
+}
+
+void ClassroomTest::PlayForEveryBestList() {
+    PlayHangman();
+    PlayMadeUpVerbs();
+    PlayCopying();
+    PlayCatching();
+}
+
 void ClassroomTest::PlayHangman() {
     random_.Clear();
     navigator_->Open(ScreenId::Galgenspiel);

@@ -39,6 +39,11 @@ protected:
     // Every file of the working folder and its bytes.
     std::map<std::string, std::string> Snapshot() const;
 
+    // Starts the program quietly with the teacher's settings; the child types "Lena" in the
+    // main menu, and the learning record's one message holds `recordSays`.
+    void StartAndTypeName(TextView recordSays);
+    // A result for every best list: the four games below, one after the other.
+    void PlayForEveryBestList();
     // A whole game played to its result, from the main menu and back: the hangman's word
     // without a wrong letter, a one-minute run of made-up verbs, a one-minute run of copying, and a
     // reward game that catches "kochen".

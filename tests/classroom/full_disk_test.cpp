@@ -43,19 +43,8 @@ public:
         ExpectWritesRefused(false);
         EXPECT_EQ(Snapshot(), before);
 
-        StartProgram();
-        EXPECT_TRUE(dialogs_.shown().empty());
-        EXPECT_EQ(state_.ColorAnfang, 4) << "the teacher's settings were read";
-        dialogs_.QueueInput(U"Lena");
-        Click(Find(Menu(), QStringLiteral("Bild4")));
-        ASSERT_EQ(dialogs_.shown().size(), 2u);
-        EXPECT_NE(dialogs_.last().text.find(U"kein Platz"), Text::npos)
-            << Utf8(dialogs_.last().text);
-
-        PlayHangman();
-        PlayMadeUpVerbs();
-        PlayCopying();
-        PlayCatching();
+        StartAndTypeName(U"kein Platz");
+        PlayForEveryBestList();
         SaveSettingsOnScreen();
         EXPECT_EQ(dialogs_.last().text, U"Die Einstellungen konnten nicht gespeichert werden.\r");
         navigator_->screen(ScreenId::Settings).close();

@@ -35,25 +35,12 @@ public:
 
 private:
     void PlayEverything() {
-        StartProgram();
-        EXPECT_TRUE(Menu()->isVisible());
-        EXPECT_TRUE(dialogs_.shown().empty()) << Utf8(dialogs_.last().text);
-        EXPECT_EQ(state_.ColorAnfang, 4) << "the teacher's settings were read";
-
         // The learning record tells once that it keeps nothing, and the menu takes the name.
-        dialogs_.QueueInput(U"Lena");
-        Click(Find(Menu(), QStringLiteral("Bild4")));
-        ASSERT_EQ(dialogs_.shown().size(), 2u);
-        EXPECT_NE(dialogs_.last().text.find(U"schreibgeschützt"), Text::npos)
-            << Utf8(dialogs_.last().text);
-        EXPECT_EQ(Menu()->windowTitle(), QStringLiteral("Tamurik:  Lena"));
+        StartAndTypeName(U"schreibgeschützt");
 
         // A result into each best list: it cannot be kept, and nothing says otherwise.
         dialogs_.ClearShown();
-        PlayHangman();
-        PlayMadeUpVerbs();
-        PlayCopying();
-        PlayCatching();
+        PlayForEveryBestList();
         EXPECT_FALSE(Mentions(dialogs_, U"gespeichert"));
         EXPECT_TRUE(Menu()->isVisible());
 
