@@ -39,6 +39,7 @@ constexpr TextView kTitle = U"Verben verlängern";
 FrameConfig Frame() {
     FrameConfig config;
     config.objectName = QStringLiteral("Form14");
+    config.recordKey = "verben_verlaengern";
     config.title = QStringLiteral("Tamurik: Verben verlängern");
     config.widthTwips = kWidth;
     config.heightTwips = kHeight;
@@ -163,6 +164,8 @@ void VerbenVerlaengernScreen::StartSet() {
         return !LengtheningQuestions(CleanWord(line), knownForms_).empty();
     });
     set_ = DrawLinesForSet(pool, kSetSize, context().random);
+    // Verbs the child missed before come back among them.
+    MixInDueVerbs(set_, pool);
     position_ = 0;
     rightInSet_ = 0;
     AskForm();
@@ -200,7 +203,7 @@ void VerbenVerlaengernScreen::AskForm() {
                                  : Text());
     ShowShortForm(false);
     ShowButtons();
-    shownMs_ = context().clock.NowMs();
+    QuestionShown();
     FocusStep();
 }
 
@@ -217,7 +220,7 @@ void VerbenVerlaengernScreen::CheckLongForm() {
     const auto match = std::find_if(candidates.begin(), candidates.end(),
                                     [&](const Text& line) { return CleanWord(line) == typed; });
     const bool right = match != candidates.end();
-    Report(asked::kWirForm, typed, right);
+    ReportVerbAnswer(task_.line, asked::kWirForm, typed, right);
     if (!right) {
         mistake_ = true;
         TakePoints(1);
@@ -233,7 +236,7 @@ void VerbenVerlaengernScreen::CheckLongForm() {
     ShowLongForm(MarkedWord(*match));
     ShowFeedback(U"Richtig! Was gehört in die Lücke?", true);
     ShowButtons();
-    shownMs_ = context().clock.NowMs();
+    QuestionShown();
     FocusStep();
 }
 
@@ -242,7 +245,7 @@ void VerbenVerlaengernScreen::ChooseLetters(std::size_t button) {
         return;
     const Text& given = task_.buttons[button];
     const bool right = given == task_.question.hidden;
-    Report(asked::kLengthening, given, right);
+    ReportVerbAnswer(task_.line, asked::kLengthening, given, right);
     if (!right) {
         mistake_ = true;
         TakePoints(1);
@@ -258,12 +261,6 @@ void VerbenVerlaengernScreen::ChooseLetters(std::size_t button) {
     ShowFeedback(U"Richtig! Weiter mit der Eingabetaste oder dem Pfeil.", true);
     ShowButtons();
     FocusStep();
-}
-
-// The one place where this screen's answers go to the learning record.
-void VerbenVerlaengernScreen::Report(const char* askedKey, const Text& given, bool right) {
-    context().record.Report(Answer{"verben_verlaengern", MarkedWord(task_.line), askedKey, given,
-                                   right, context().clock.NowMs() - shownMs_, true});
 }
 
 void VerbenVerlaengernScreen::ShowShortForm(bool solved) {

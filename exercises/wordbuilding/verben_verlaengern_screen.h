@@ -64,7 +64,6 @@ private:
     void ShowFeedback(const Text& text, bool right);
     void ShowButtons();
     void FocusStep();
-    void Report(const char* asked, const Text& given, bool right);
     // Draws a marked word's three pieces on a surface, centred or from the left, the middle
     // one framed (an empty frame for the gap when `frameEmpty`).
     void DrawPieces(PictureSurface* surface, const Text& lead, const MarkedPieces& pieces,
@@ -89,7 +88,6 @@ private:
     ButtonKeys keys_;
     Step step_ = Step::None;
     bool mistake_ = false;
-    std::int64_t shownMs_ = 0;
 };
 
 } // namespace tamurik
