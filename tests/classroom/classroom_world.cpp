@@ -20,6 +20,7 @@
 #include <QListWidget>
 #include <QScrollBar>
 
+#include <cstdio>
 #include <deque>
 #include <functional>
 #include <utility>
@@ -263,6 +264,12 @@ ClassroomTest::Play ClassroomTest::PlayAtRandom(SoakDriver& child, std::uint64_t
         if (QWidget* window = VisibleProgramWindow())
             play.windows.insert(window->objectName().toStdString());
         play.checks += CheckInvariants(*navigator_, state_, *dir_);
+        // A long run tells how far it got, so that a run cut short still gives its figures.
+        if (play.actions % 10'000 == 0) {
+            std::printf("soak: %llu actions, %lld invariants checked, %lld program runs\n",
+                        static_cast<unsigned long long>(play.actions), play.checks, play.runs);
+            std::fflush(stdout);
+        }
     }
     if (HasFailure()) {
         std::string trail;
