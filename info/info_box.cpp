@@ -7,6 +7,7 @@
 #include "ui/shape.h"
 
 #include <array>
+#include <cmath>
 
 namespace tamurik {
 
@@ -25,29 +26,22 @@ QString InfoText() {
 
 InfoBox::InfoBox(AppContext& context)
     : Screen(context, QStringLiteral("TMKLABEL"), QStringLiteral("Programm-Info")) {
-    setClientTwips(6600, 6000);
     setBackgroundColor(QColor(255, 255, 224));
 
     const std::array<const char*, 4> letters{"Ta", "mu", "ri", "k"};
     const std::array<QColor, 4> colors{PaletteColor(2), PaletteColor(4), PaletteColor(9),
                                        PaletteColor(5)};
-    const QFont big = UiFont(32, true);
-    const QFontMetrics metrics(big);
-    int total = 0;
-    for (const char* part : letters)
-        total += metrics.horizontalAdvance(QLatin1String(part));
-    int x = (Px(6600) - total) / 2;
+    std::vector<ClickLabel*> title;
     for (std::size_t i = 0; i < letters.size(); ++i) {
         auto* label =
             new ClickLabel(this, QStringLiteral("Bezeichnung%1").arg(static_cast<int>(i) + 2));
         label->setClickable(false);
-        label->setFont(big);
+        label->setFont(UiFont(32, true));
         label->setText(QLatin1String(letters[i]));
         label->setForeground(colors[i]);
-        const int w = metrics.horizontalAdvance(label->text());
-        label->setGeometry(x, Px(180), w, metrics.height());
-        x += w;
+        title.push_back(label);
     }
+    PlaceAsWord(title, PxRect(0, 180, 6600, 900), false);
 
     auto* line = new Shape(this, QStringLiteral("Line1"));
     line->setFillColor(PaletteColor(9));
@@ -60,21 +54,26 @@ InfoBox::InfoBox(AppContext& context)
     text->setFont(UiFont(11));
     text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     text->setText(InfoText());
-    PlaceTwips(text, 600, 1440, 5400, 3600);
+    // As tall as the text needs in its font, so that none of it is cut off; the box grows
+    // with it.
+    const int textHeight = static_cast<int>(std::ceil(TwipsFromPx(text->heightForWidth(Px(5400)))));
+    PlaceTwips(text, 600, 1440, 5400, textHeight);
+    const int frameTop = 1440 + textHeight + 240;
+    setClientTwips(6600, frameTop + 960);
 
     auto* frame = new Shape(this, QStringLiteral("Figur1"));
     frame->setBorderColor(PaletteColor(9));
-    PlaceTwips(frame, 360, 5040, 5880, 780);
+    PlaceTwips(frame, 360, frameTop, 5880, 780);
     frame->lower();
 
     auto* okIcon = MakeIcon(this, QStringLiteral("Bild1"), QStringLiteral(":/icons/schliessen"),
-                            QStringLiteral("Schließen"), QPoint(1800, 5160), 540);
+                            QStringLiteral("Schließen"), QPoint(1800, frameTop + 120), 540);
     auto* okLabel = new ClickLabel(this, QStringLiteral("Bezeichnung1"));
     okLabel->setText(QStringLiteral("O k a y"));
     okLabel->setFont(UiFont(16, true));
     okLabel->setForeground(PaletteColor(2));
     okLabel->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
-    PlaceTwips(okLabel, 2520, 5160, 2400, 540);
+    PlaceTwips(okLabel, 2520, frameTop + 120, 2400, 540);
     connect(okIcon, &ClickLabel::clicked, this, &InfoBox::CloseInfo);
     connect(okLabel, &ClickLabel::clicked, this, &InfoBox::CloseInfo);
 }

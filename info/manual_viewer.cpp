@@ -2,6 +2,7 @@
 
 #include "info/rtf_reader.h"
 #include "ui/click_label.h"
+#include "ui/document_view.h"
 #include "ui/exercise_frame.h"
 #include "ui/geometry.h"
 
@@ -17,10 +18,7 @@ ManualViewer::ManualViewer(AppContext& context)
     : Screen(context, QStringLiteral("Form13"), QStringLiteral("Tamurik: Anleitung")) {
     setClientTwips(9600, 8100);
     setBackgroundColor(QColor(192, 255, 255));
-    view_ = new QTextBrowser(this);
-    view_->setObjectName(QStringLiteral("RichTextBox1"));
-    view_->setReadOnly(true);
-    view_->setOpenLinks(false);
+    view_ = new DocumentView(this, QStringLiteral("RichTextBox1"), QStringLiteral("Anleitung"));
     // The manual is always longer than the view. With the scroll bar there from the start, the
     // text is laid out once; a scroll bar appearing after the text came in would narrow the
     // view and have the whole manual laid out a second time.

@@ -1,5 +1,6 @@
 #include "menu/main_menu.h"
 
+#include "core/contrast.h"
 #include "core/points.h"
 #include "core/word_lists.h"
 #include "ui/click_label.h"
@@ -111,22 +112,19 @@ MainMenu::MainMenu(AppContext& context)
 void MainMenu::buildTitleWord() {
     const std::array<QString, 3> parts{QStringLiteral("Quatsch"), QStringLiteral("ver"),
                                        QStringLiteral("ben")};
-    const QFont font = UiFont(30, true);
-    const QFontMetrics metrics(font);
-    int total = 0;
-    for (const QString& part : parts)
-        total += metrics.horizontalAdvance(part);
-    int x = (Px(kWidth) - total) / 2;
     for (int i = 0; i < 3; ++i) {
         auto* label = new ClickLabel(this, QStringLiteral("Bezeichnung%1").arg(i + 1));
         label->setClickable(false);
-        label->setFont(font);
+        label->setFont(UiFont(30, true));
         label->setText(parts[static_cast<std::size_t>(i)]);
-        const int w = metrics.horizontalAdvance(parts[static_cast<std::size_t>(i)]);
-        label->setGeometry(x, Px(90), w, metrics.height());
-        x += w;
         titleWord_.append(label);
     }
+    placeTitleWord();
+}
+
+void MainMenu::placeTitleWord() {
+    PlaceAsWord({titleWord_.begin(), titleWord_.end()}, PxRect(0, 90, kWidth, 900), false,
+                ReadingAidsOf(this).partCues);
 }
 
 void MainMenu::buildIcons() {
@@ -224,13 +222,15 @@ void MainMenu::Activate() {
         label->setBackground(sheet);
     for (ClickLabel* label : {pointsLabel_, pointsWordLabel_, statusLabel_})
         label->setBackground(sheet);
-    // Light text on a dark sheet, dark text on a light one.
-    const QColor text = sheet.lightness() > 140 ? Qt::black : Qt::white;
+    // White or black text, whichever stands out more from the sheet.
+    const Rgb outline = OutlineColour(PaletteRgb(s.ColorBlatt));
+    const QColor text(outline.r, outline.g, outline.b);
     for (ClickLabel* label : {pointsLabel_, pointsWordLabel_, statusLabel_})
         label->setForeground(text);
     setBackgroundColor(sheet);
     sheet_->setFillColor(sheet);
     sheet_->setBorderColor(text);
+    placeTitleWord();
     ShowPointsDisplay();
     state().PanelOpen = 0;
 }

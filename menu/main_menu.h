@@ -43,6 +43,8 @@ protected:
 
 private:
     void buildTitleWord();
+    // The title word centred at the top, with the part cues when they are on.
+    void placeTitleWord();
     void buildIcons();
     void buildPanel();
     void ShowPointsDisplay();

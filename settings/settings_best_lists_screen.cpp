@@ -88,6 +88,7 @@ void SettingsScreen::buildViewer() {
     header_ = MakeText(viewer_, QStringLiteral("Label7"), U"", QRect(840, 1200, 6840, 360));
     header_->setFont(ListFont());
     records_ = new QListWidget(viewer_);
+    records_->setAccessibleName(QStringLiteral("Einträge der Bestenliste"));
     records_->setObjectName(QStringLiteral("Liste3"));
     records_->setFont(ListFont());
     PlaceTwips(records_, 840, 1560, 6840, 3960);

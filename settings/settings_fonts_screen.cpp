@@ -58,6 +58,7 @@ void SettingsScreen::buildFontControls() {
     connect(showRecommended, &ClickLabel::clicked, this, &SettingsScreen::ToggleRecommendedFonts);
 
     recommended_ = new QListWidget(this);
+    recommended_->setAccessibleName(QStringLiteral("Empfohlene Schriften"));
     recommended_->setObjectName(QStringLiteral("Liste4"));
     recommended_->setFont(UiFont(10));
     PlaceTwips(recommended_, kRecommendedHidden, kRecommendedTop, 3600, 2280);

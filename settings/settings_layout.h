@@ -21,6 +21,11 @@ inline constexpr int kRecommendedShown = 2280;
 inline constexpr int kRecommendedHidden = 7800;
 inline constexpr int kRecommendedTop = 3000;
 
+// The reading aids stand below the price, at the foot of the window.
+inline constexpr int kReadingAidsLeft = 120;
+inline constexpr int kReadingAidsTop = 5400;
+inline constexpr int kReadingAidsWidth = 7560;
+
 inline ClickLabel* MakeText(QWidget* parent, const QString& name, TextView text, QRect twips,
                             double points = 10, bool bold = false) {
     return MakeTextLabel(parent, name, text, twips, points, bold);

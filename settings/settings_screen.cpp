@@ -68,7 +68,7 @@ Text HelpText() {
 SettingsScreen::SettingsScreen(AppContext& context)
     : Screen(context, QStringLiteral("Form4"), QStringLiteral("Tamurik: Einstellungen")),
       fontSource_([] { return QFontDatabase::families(); }), savedFontName_(state().FontName) {
-    setClientTwips(7800, 5640);
+    setClientTwips(7800, 5640); // the reading aids below let it grow
     setBackgroundColor(kScreenColor);
 
     auto* close = MakeIcon(this, QStringLiteral("Bild1"), QStringLiteral(":/icons/schliessen"),
@@ -109,6 +109,7 @@ SettingsScreen::SettingsScreen(AppContext& context)
     textPanel_->hide();
     connect(textPanel_, &ClickLabel::clicked, textPanel_, &QWidget::hide);
 
+    buildReadingAids();
     buildViewer();
 
     scanTimer_ = new QTimer(this);
@@ -194,24 +195,12 @@ void SettingsScreen::paintSample() {
     sampleWords_[0]->setColors(PaletteColor(state().ColorAnfang), sheet);
     sampleWords_[1]->setColors(PaletteColor(state().ColorMitte), sheet);
     sampleWords_[2]->setColors(PaletteColor(state().ColorSchluss), sheet);
+    ShowReadability();
 }
 
 void SettingsScreen::placeSampleWords() {
-    int total = 0;
-    int height = 0;
-    for (ClickLabel* word : sampleWords_) {
-        word->adjustSize();
-        total += word->width();
-        height = std::max(height, word->height());
-    }
-    const QRect sheet = sampleBack_->geometry();
-    int x = sheet.x() + std::max(0, (sheet.width() - total) / 2);
-    const int y = sheet.y() + std::max(0, (sheet.height() - height) / 2);
-    for (ClickLabel* word : sampleWords_) {
-        word->move(x, y);
-        word->raise();
-        x += word->width();
-    }
+    PlaceAsWord({sampleWords_.begin(), sampleWords_.end()}, sampleBack_->geometry(), true,
+                context().additions.partCues);
 }
 
 void SettingsScreen::setPriceShown(long long price) {

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+class QCheckBox;
 class QFrame;
 class QListWidget;
 class QScrollBar;
@@ -64,6 +65,9 @@ public:
 
     bool fontScanPending() const;
 
+    // How readable the chosen colours are, in words, with advice for a faint part.
+    void ShowReadability();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -91,6 +95,9 @@ private:
     ClickLabel* sampleLabel(SamplePart part) const;
     int& colourOf(SamplePart part);
     void startColourDrag(ClickLabel* field);
+    void buildReadingAids();
+    // Keeps the reading aids in the additions' settings file; the screens use them at once.
+    void KeepReadingAids();
 
     std::function<QStringList()> fontSource_;
     QTimer* scanTimer_ = nullptr;
@@ -108,6 +115,12 @@ private:
     ClickLabel* priceLabel_ = nullptr;
     QScrollBar* priceSlider_ = nullptr;
     ClickLabel* textPanel_ = nullptr;
+
+    ClickLabel* readability_ = nullptr;
+    ClickLabel* readabilityAdvice_ = nullptr;
+    QCheckBox* outlineBox_ = nullptr;
+    QCheckBox* partCuesBox_ = nullptr;
+    bool readingAidsUnsaved_ = false;
 
     QFrame* viewer_ = nullptr;
     std::array<ClickLabel*, 4> selectors_{};

@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """Checks Tamurik from outside as assistive technology sees it: the main menu's icons are listed
-by name, and pressing "Programminfo" opens the info box. Run under Xvfb inside a D-Bus session
+by name, pressing "Programminfo" opens the info box, whose text is read to its end, and the
+manual is a document with its whole text. Run under Xvfb inside a D-Bus session
 (tools/a11y_check.sh does both)."""
 import subprocess
 import sys
@@ -52,6 +53,12 @@ def wait_for_window(app, title, timeout=10):
     return None
 
 
+def press(node):
+    action = node.queryAction()
+    names = [action.getName(i).lower() for i in range(action.nActions)]
+    action.doAction(names.index("press"))
+
+
 def main():
     program, folder = sys.argv[1], sys.argv[2]
     proc = subprocess.Popen([program], cwd=folder)
@@ -82,10 +89,40 @@ def main():
             print("FAIL: Programminfo offers no press action")
             return 1
         action.doAction(lower.index("press"))
-        if wait_for_window(app, "Programm-Info") is None:
+        info_box = wait_for_window(app, "Programm-Info")
+        if info_box is None:
             print("FAIL: pressing Programminfo did not open the info box")
             return 1
         print("PASS: info box opened by the press action")
+        # The info text is read whole, as text.
+        if not any("Viel Spaß beim Üben!" in (node.name or "") for node in walk(info_box)):
+            print("FAIL: the info text is not read out to its end")
+            return 1
+        print("PASS: the info text is read to its end")
+        for node in walk(info_box):
+            if node.getRole() == pyatspi.ROLE_PUSH_BUTTON and node.name == "Schließen":
+                press(node)
+                break
+        # "Anleitung" asks in a box, read out as it comes up, whether to read the manual: "Ja".
+        press(buttons["Anleitung"])
+        box = wait_for_window(app, "Tamurik")
+        yes = [node for node in walk(box) if node.getRole() == pyatspi.ROLE_PUSH_BUTTON
+               and node.name == "Ja"] if box is not None else []
+        if not yes:
+            print("FAIL: the introduction's box offers no Ja button")
+            return 1
+        press(yes[0])
+        manual = wait_for_window(app, "Tamurik: Anleitung")
+        if manual is None:
+            print("FAIL: Ja in the introduction's box did not open the manual")
+            return 1
+        documents = [node for node in walk(manual)
+                     if node.getRole() == pyatspi.ROLE_DOCUMENT_FRAME and node.name == "Anleitung"]
+        text = documents[0].queryText().getText(0, -1) if documents else ""
+        if "Lesehilfen für die Farben" not in text:
+            print("FAIL: the manual is not read as a document with its text")
+            return 1
+        print("PASS: the manual is a document of", len(text), "characters")
         return 0
     finally:
         proc.terminate()

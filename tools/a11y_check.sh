@@ -8,7 +8,7 @@ program="${1:-$root/build/app/tamurik}"
 install_missing xvfb xauth at-spi2-core python3-pyatspi dbus
 folder="$(mktemp -d)"
 trap 'rm -rf "$folder"' EXIT
-cp "$root"/data/ZAHLVERB.TXT "$root"/data/ZAHLREIM.TXT "$folder"/
+cp "$root"/data/ZAHLVERB.TXT "$root"/data/ZAHLREIM.TXT "$root"/data/TAMURIK.RTF "$folder"/
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 NO_AT_BRIDGE=0
 xvfb-run -a -s "-screen 0 1920x1080x24" dbus-run-session -- bash -c \
     '/usr/libexec/at-spi-bus-launcher --launch-immediately & sleep 1; /usr/bin/python3 "$0" "$1" "$2"' \

@@ -20,6 +20,9 @@ bool ReadFlag(const QSettings& file, const QString& key, bool fallback) {
     return fallback;
 }
 
+const QString kOutlineKey = QStringLiteral("Lesehilfen/UmrissFuerSchwacheFarben");
+const QString kPartCuesKey = QStringLiteral("Lesehilfen/WortteileOhneFarbe");
+
 } // namespace
 
 AdditionsSettings LoadAdditions(const WorkDir& dir) {
@@ -28,6 +31,8 @@ AdditionsSettings LoadAdditions(const WorkDir& dir) {
         return settings;
     const QSettings file(FilePath(dir), QSettings::IniFormat);
     settings.cardBox = ReadFlag(file, QStringLiteral("Lernstand/Karteikasten"), settings.cardBox);
+    settings.outlineFaintColours = ReadFlag(file, kOutlineKey, settings.outlineFaintColours);
+    settings.partCues = ReadFlag(file, kPartCuesKey, settings.partCues);
     return settings;
 }
 
@@ -36,6 +41,8 @@ bool SaveAdditions(const WorkDir& dir, const AdditionsSettings& settings) {
     // leaves half a file.
     QSettings file(FilePath(dir), QSettings::IniFormat);
     file.setValue(QStringLiteral("Lernstand/Karteikasten"), settings.cardBox);
+    file.setValue(kOutlineKey, settings.outlineFaintColours);
+    file.setValue(kPartCuesKey, settings.partCues);
     file.sync();
     return file.status() == QSettings::NoError;
 }

@@ -12,6 +12,11 @@ inline constexpr const char* kAdditionsFile = "ZUSAETZE.INI";
 struct AdditionsSettings {
     // Verbs the child missed come back in the exercises' draws.
     bool cardBox = true;
+    // Letters whose colour is faint on the colour behind them get a thin outline.
+    bool outlineFaintColours = true;
+    // The word parts are told apart without colour too: a line under the middle part and a
+    // small gap between the parts.
+    bool partCues = false;
 
     bool operator==(const AdditionsSettings&) const = default;
 };

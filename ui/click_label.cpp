@@ -1,13 +1,18 @@
 #include "ui/click_label.h"
 
+#include "ui/document_view.h"
+#include "ui/focus_ring.h"
 #include "ui/geometry.h"
+#include "ui/screen.h"
 #include "ui/text_qt.h"
+#include "ui/word_drawing.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 #include <QSvgRenderer>
 
 namespace tamurik {
@@ -118,8 +123,59 @@ void ClickLabel::keyPressEvent(QKeyEvent* event) {
     QLabel::keyPressEvent(event);
 }
 
+QColor BackgroundBehind(const QWidget* widget) {
+    for (const QWidget* w = widget; w != nullptr; w = w->parentWidget()) {
+        if (w->autoFillBackground() || w->isWindow())
+            return w->palette().color(w->backgroundRole());
+    }
+    return {};
+}
+
+namespace {
+
+Outline TextOutline(const ClickLabel& label, bool wanted) {
+    if (!wanted || label.text().isEmpty() || !ReadingAidsOf(&label).outline)
+        return {};
+    return OutlineFor(label.palette().color(label.foregroundRole()), BackgroundBehind(&label),
+                      label.font());
+}
+
+} // namespace
+
+bool ClickLabel::hasTextOutline() const {
+    return static_cast<bool>(TextOutline(*this, outlineFaint_));
+}
+
+void ClickLabel::paintOutlinedText() {
+    // The label's own text drawing has no outline, so the text is drawn here, placed as the
+    // label places it.
+    QPainter painter(this);
+    drawFrame(&painter);
+    QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
+    const Qt::Alignment align = QStyle::visualAlignment(layoutDirection(), alignment());
+    int inset = indent();
+    if (inset < 0 && frameWidth() > 0)
+        inset = fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2 - margin();
+    if (inset > 0) {
+        area.adjust(align & Qt::AlignLeft ? inset : 0, align & Qt::AlignTop ? inset : 0,
+                    align & Qt::AlignRight ? -inset : 0, align & Qt::AlignBottom ? -inset : 0);
+    }
+    const int flags = static_cast<int>(align) | (wordWrap() ? Qt::TextWordWrap : 0);
+    painter.setFont(font());
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    const QString shown = text();
+    DrawOutline(painter, TextOutline(*this, outlineFaint_), [&](const QPointF& offset) {
+        painter.drawText(QRectF(area).translated(offset), flags, shown);
+    });
+    painter.setPen(palette().color(foregroundRole()));
+    painter.drawText(area, flags, shown);
+}
+
 void ClickLabel::paintEvent(QPaintEvent* event) {
-    QLabel::paintEvent(event);
+    if (hasTextOutline())
+        paintOutlinedText();
+    else
+        QLabel::paintEvent(event);
     renderIcon();
     if (!iconPixmap_.isNull()) {
         QPainter painter(this);
@@ -144,10 +200,23 @@ public:
     explicit ClickLabelAccessible(ClickLabel* label)
         : QAccessibleWidget(label, QAccessible::Button) {}
 
+    QAccessible::Role role() const override {
+        return label()->isClickable() ? QAccessible::Button : QAccessible::StaticText;
+    }
     QString text(QAccessible::Text t) const override {
-        QString value = QAccessibleWidget::text(t);
+        const QString value = QAccessibleWidget::text(t);
+        const QString shown = label()->text();
         if (t == QAccessible::Name && value.isEmpty())
-            value = label()->text();
+            return shown;
+        // A label with a name of its own (the row "i c h", the picture "Bestenliste") says what
+        // it shows too: a text after its name, a button in its description.
+        const QString name = QAccessibleWidget::text(QAccessible::Name);
+        if (shown.isEmpty() || name.isEmpty() || name == shown)
+            return value;
+        if (t == QAccessible::Name && !label()->isClickable())
+            return name + QStringLiteral(": ") + shown;
+        if (t == QAccessible::Description && label()->isClickable() && !value.contains(shown))
+            return value.isEmpty() ? shown : value + QStringLiteral(": ") + shown;
         return value;
     }
     QStringList actionNames() const override {
@@ -173,6 +242,32 @@ QAccessibleInterface* ClickLabelFactory(const QString& className, QObject* objec
 
 void InstallAccessibility() {
     QAccessible::installFactory(ClickLabelFactory);
+    InstallDocumentAccessibility();
+    InstallFocusRing();
+}
+
+void PlaceAsWord(const std::vector<ClickLabel*>& parts, const QRect& area, bool centreVertically,
+                 bool partCues) {
+    if (parts.size() == 3) {
+        QFont middle = parts[1]->font();
+        middle.setUnderline(partCues);
+        parts[1]->setFont(middle);
+    }
+    const int gap = partCues && !parts.empty() ? parts.front()->fontMetrics().height() * 3 / 10 : 0;
+    int total = 0;
+    for (ClickLabel* part : parts) {
+        part->resize(part->sizeHint());
+        total += part->width() + (part == parts.front() ? 0 : gap);
+    }
+    int x = area.x() + std::max(0, (area.width() - total) / 2);
+    for (ClickLabel* part : parts) {
+        const int y = centreVertically
+                          ? area.y() + std::max(0, (area.height() - part->height()) / 2)
+                          : area.y();
+        part->move(x, y);
+        part->raise();
+        x += part->width() + gap;
+    }
 }
 
 ClickLabel* MakeTextLabel(QWidget* parent, const QString& objectName, TextView text, QRect twips,

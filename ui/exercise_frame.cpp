@@ -51,6 +51,8 @@ void ShowRewardInfo(AppContext& context) {
 ExerciseFrame::ExerciseFrame(AppContext& context, const FrameConfig& config)
     : Screen(context, config.objectName, config.title), config_(config) {
     setClientTwips(config_.widthTwips, config_.heightTwips);
+    // Message boxes stand beside the exercise, not over the words the child works on.
+    SetDialogKeepClear(this, rect());
     if (config_.fixedBackground)
         setBackgroundColor(*config_.fixedBackground);
 

@@ -1,10 +1,13 @@
 #include "ui/picture_surface.h"
 
 #include "ui/geometry.h"
+#include "ui/screen.h"
 #include "ui/text_qt.h"
 
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace tamurik {
 
@@ -47,15 +50,33 @@ void PictureSurface::SetDrawPos(double xTwips, double yTwips) {
     y_ = yTwips;
 }
 
+WordDrawOptions PictureSurface::withReadingAids(WordDrawOptions options) const {
+    const ReadingAids aids = ReadingAidsOf(this);
+    options.partCues = options.partCues || aids.partCues;
+    if (aids.outline && !image_.isNull()) {
+        // Just inside the top-left corner of the text: what lies under it (the sheet, or a box
+        // drawn for a letter).
+        const qreal ratio = image_.devicePixelRatio();
+        const int px = std::clamp(static_cast<int>((Px(x_) + 1) * ratio), 0, image_.width() - 1);
+        const int py = std::clamp(static_cast<int>((Px(y_) + 1) * ratio), 0, image_.height() - 1);
+        options.background = image_.pixelColor(px, py);
+    }
+    return options;
+}
+
 void PictureSurface::Print(TextView text) {
     ensureImage();
+    const QColor behind = withReadingAids({}).background;
     QPainter painter(&image_);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setFont(font_);
-    painter.setPen(drawColor_);
     const QFontMetricsF metrics(font_);
     const QString shown = ToQ(text);
-    painter.drawText(QPointF(Px(x_), Px(y_) + metrics.ascent()), shown);
+    const QPointF at(Px(x_), Px(y_) + metrics.ascent());
+    DrawOutline(painter, OutlineFor(drawColor_, behind, font_),
+                [&](const QPointF& offset) { painter.drawText(at + offset, shown); });
+    painter.setPen(drawColor_);
+    painter.drawText(at, shown);
     x_ += TwipsFromPx(metrics.horizontalAdvance(shown));
     update();
 }
@@ -63,6 +84,7 @@ void PictureSurface::Print(TextView text) {
 double PictureSurface::PrintMarked(TextView marked, const WordColors& colors,
                                    WordDrawOptions options) {
     ensureImage();
+    options = withReadingAids(options);
     QPainter painter(&image_);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setFont(font_);
@@ -70,6 +92,11 @@ double PictureSurface::PrintMarked(TextView marked, const WordColors& colors,
     x_ = TwipsFromPx(end);
     update();
     return x_;
+}
+
+double PictureSurface::MarkedWidth(TextView marked, WordDrawOptions options) const {
+    options.partCues = options.partCues || ReadingAidsOf(this).partCues;
+    return TwipsFromPx(MarkedWordWidth(QFontMetricsF(font_), marked, options));
 }
 
 double PictureSurface::TextWidth(TextView text) const {

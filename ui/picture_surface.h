@@ -29,10 +29,14 @@ public:
     void SetDrawPos(double xTwips, double yTwips);
     double CurrentX() const { return x_; }
     double CurrentY() const { return y_; }
-    // Writes the text at the drawing position; the position moves on after it.
+    // Writes the text at the drawing position; the position moves on after it. Text that is
+    // faint on the colour at the drawing position gets an outline (a reading aid).
     void Print(TextView text);
-    // Writes a marked word in its part colours; returns the x reached (twips).
+    // Writes a marked word in its part colours, with the reading aids of the additions'
+    // settings; returns the x reached (twips).
     double PrintMarked(TextView marked, const WordColors& colors, WordDrawOptions options = {});
+    // The width PrintMarked takes for the word, in twips.
+    double MarkedWidth(TextView marked, WordDrawOptions options = {}) const;
     // Width of a text in the surface's font, in twips.
     double TextWidth(TextView text) const;
     void Line(double x1, double y1, double x2, double y2, const QColor& color);
@@ -55,6 +59,9 @@ protected:
 
 private:
     void ensureImage();
+    // The options with the reading aids: the part cues of the settings, and the colour at the
+    // drawing position as the background faint letters are outlined against.
+    WordDrawOptions withReadingAids(WordDrawOptions options) const;
 
     QImage image_;
     QColor background_ = Qt::white;

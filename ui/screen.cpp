@@ -11,6 +11,13 @@ Text UserName(const Navigator& navigator) {
     return title.size() > 10 ? title.substr(10) : Text();
 }
 
+ReadingAids ReadingAidsOf(const QWidget* widget) {
+    const auto* screen = widget ? qobject_cast<const Screen*>(widget->window()) : nullptr;
+    if (screen == nullptr)
+        return {};
+    return {screen->additions().outlineFaintColours, screen->additions().partCues};
+}
+
 Screen::Screen(AppContext& context, const QString& objectName, const QString& title)
     : QWidget(nullptr), context_(context) {
     setObjectName(objectName);

@@ -70,6 +70,16 @@ struct AppContext {
 // The user name as other screens read it: the main menu title from its 11th character on.
 Text UserName(const Navigator& navigator);
 
+// What helps a child read the coloured words: an outline for faint colours, and the parts told
+// apart without colour.
+struct ReadingAids {
+    bool outline = false;
+    bool partCues = false;
+};
+// The reading aids a widget draws with: those of the additions' settings in the program's
+// screens (found through the widget's window), none elsewhere (a tool, one widget on its own).
+ReadingAids ReadingAidsOf(const QWidget* widget);
+
 class Screen : public QWidget {
     Q_OBJECT
 public:
@@ -81,6 +91,7 @@ public:
     virtual void CloseFromWindowManager() = 0;
     // Centres the window; done once, on first showing.
     void CentreOnce();
+    const AdditionsSettings& additions() const { return context_.additions; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;

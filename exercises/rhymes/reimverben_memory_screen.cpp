@@ -58,6 +58,11 @@ MemoryScreen::MemoryScreen(AppContext& context) : ExerciseFrame(context, Frame()
     PlaceTwips(board_, 0, 0, 9585, 7095);
     board_->setDrawFont(UiFont(18, true));
     board_->lower();
+    // The eighteen fields: a message box, above all the one that asks the child to memorise
+    // them, stands beside them.
+    SetDialogKeepClear(this, PxRect(FieldLeft(1), FieldTop(1),
+                                    FieldLeft(kMemoryFields) + 3855 - FieldLeft(1),
+                                    FieldTop(kMemoryFields) + 495 - FieldTop(1)));
 
     for (int field = 1; field <= kMemoryFields; ++field) {
         auto* cover = new ClickLabel(this, QStringLiteral("Bezeichnung%1").arg(field));

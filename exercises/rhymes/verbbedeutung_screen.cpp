@@ -6,7 +6,6 @@
 #include "ui/picture_surface.h"
 #include "ui/word_drawing.h"
 
-#include <QFontMetricsF>
 #include <QLabel>
 
 #include <algorithm>
@@ -145,8 +144,7 @@ void VerbbedeutungScreen::ShowQuestion() {
     verbDisplay_->setBackground(PaletteColor(state().ColorBlatt));
     const Text verb = MeaningVerb(questions_.front());
     const WordDrawOptions spaced{.spaced = true};
-    const double width =
-        TwipsFromPx(MarkedWordWidth(QFontMetricsF(verbDisplay_->drawFont()), verb, spaced));
+    const double width = verbDisplay_->MarkedWidth(verb, spaced);
     // Centred in the window; a long verb widens the display so that it is never cut off.
     const int left = std::max(0, static_cast<int>(((kWindowWidth - 700) - width) / 2));
     PlaceTwips(verbDisplay_, left, kDisplayTop,

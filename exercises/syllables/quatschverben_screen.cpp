@@ -5,6 +5,7 @@
 
 #include "exercises/syllables/quatschverben_layout.h"
 #include "ui/click_label.h"
+#include "ui/dialogs.h"
 #include "ui/geometry.h"
 #include "ui/palette.h"
 #include "ui/picture_surface.h"
@@ -271,13 +272,22 @@ void QuatschverbenScreen::buildLetterStrip() {
             InsertAtCaret(shown.front());
     });
 
-    // The colour fields lie below the window, even below its tall form.
+    // The colour fields lie below the window, even below its tall form. Hidden, the Tab key
+    // does not lead the keyboard focus out of sight to them.
     for (int i = 0; i < 4; ++i) {
         colourFields_[static_cast<std::size_t>(i)] = MakeField(
             this, QStringLiteral("Bezeichnung%1").arg(i + 3), QRect(720 + 600 * i, 5700, 495, 300));
+        colourFields_[static_cast<std::size_t>(i)]->hide();
         connect(colourFields_[static_cast<std::size_t>(i)], &ClickLabel::clicked, this,
                 [this, i] { CycleColour(i + 3); });
     }
+    showLetterStrip(false);
+}
+
+void QuatschverbenScreen::showLetterStrip(bool shown) {
+    // Below the short window the strip is out of sight, and out of the Tab key's way.
+    strip_->setVisible(shown);
+    stripMarker_->setVisible(shown);
 }
 
 // ---- activation and closing ------------------------------------------------------------------
@@ -312,6 +322,8 @@ void QuatschverbenScreen::EndWork() {
 void QuatschverbenScreen::ToggleLetterStrip() {
     heightTwips_ = heightTwips_ != kShortHeight ? kShortHeight : kTallHeight;
     setClientTwips(kWidth, heightTwips_);
+    SetDialogKeepClear(this, rect()); // the letter strip too, when it shows
+    showLetterStrip(heightTwips_ == kTallHeight);
     if (isRunning())
         focusEntry();
 }

@@ -76,6 +76,7 @@ private:
     void buildRunControls();
     void buildPanels();
     void buildLetterStrip();
+    void showLetterStrip(bool shown);
 
     bool NewWord();
     void DrawWord();

@@ -167,6 +167,7 @@ void VerbenTrennenScreen::drawBoard() {
     boardSurface_->setDrawFont(ScaledFont(ToQ(state().FontName), 20, true));
     const WordColors colors = PartColors(state(), Qt::white);
     const QColor partColors[] = {colors.start, colors.anfang, colors.mitte, colors.schluss};
+    const bool cues = ReadingAidsOf(this).partCues;
     for (int n = 1; n <= board_.letterCount(); ++n) {
         const BoardLetter& letter = board_.letters[static_cast<std::size_t>(n - 1)];
         const int right = kTileStep * n;
@@ -174,6 +175,9 @@ void VerbenTrennenScreen::drawBoard() {
         boardSurface_->SetDrawColor(partColors[letter.part]);
         boardSurface_->SetDrawPos(right - 450, 450);
         boardSurface_->Print(Text(1, letter.letter));
+        // Told apart without colour, the letters of the middle part stand on a line.
+        if (cues && letter.part == 2)
+            boardSurface_->Line(right - 500, 1020, right, 1020, partColors[letter.part]);
     }
 }
 

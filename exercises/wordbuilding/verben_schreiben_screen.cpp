@@ -19,6 +19,8 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace tamurik {
 
 namespace {
@@ -62,7 +64,7 @@ constexpr int kBestPanelIn = 840;
 constexpr int kBestPanelOut = 6840;
 constexpr int kBestPanelTop = 1320;
 
-const char32_t* const kIdleInstruction = U"Stelle ein Zeit ein und klicke auf die grüne Ampel. "
+const char32_t* const kIdleInstruction = U"Stelle eine Zeit ein und klicke auf die grüne Ampel. "
                                          U"Klicke auf das lila Feld für die Bestenliste.";
 
 } // namespace
@@ -170,6 +172,8 @@ VerbenSchreibenScreen::VerbenSchreibenScreen(AppContext& context)
         ShowNextWord();
     });
     PlaceTwips(viewFrame, 720, 4200, kDisplayWidth, 855);
+    // Tall enough for its caption and both rows in the scaled font.
+    viewFrame->setFixedHeight(std::max(viewFrame->height(), viewFrame->sizeHint().height()));
 
     auto* book = MakeIcon(this, QStringLiteral("Bild7"), QStringLiteral(":/icons/buch"),
                           QStringLiteral("Erklärung"), QPoint(120, 3720));

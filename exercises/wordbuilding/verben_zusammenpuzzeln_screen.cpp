@@ -65,7 +65,7 @@ ZusammenpuzzelnScreen::ZusammenpuzzelnScreen(AppContext& context)
     instruction->setColors(Qt::black, Qt::white);
     instruction->setPlainText(
         U"Ziehe die Wortfelder mit der Maus auf die Farbflächen, sodass Verben entstehen!");
-    PlaceTwips(instruction, 720, 720, 7905, 495);
+    PlaceTwips(instruction, 720, 720, 7905, 555); // two lines of the scaled font
 
     for (int i = 0; i < PuzzleBoard::kTiles; ++i) {
         auto* tile = new ClickLabel(this, QStringLiteral("Bezeichnung%1").arg(4 + i));
