@@ -5,6 +5,7 @@
 #include "core/state.h"
 #include "core/work_dir.h"
 #include "record/sqlite_record.h"
+#include "speech/engine_speaker.h"
 #include "ui/click_label.h"
 #include "ui/dialogs.h"
 #include "ui/geometry.h"
@@ -53,7 +54,10 @@ int main(int argc, char* argv[]) {
         dialogs.Message(text, U"Tamurik: Lernstand", tamurik::DialogButtons::Ok,
                         tamurik::DialogIcon::Exclamation);
     });
-    tamurik::AppNavigator navigator(state, dir, random, clock, dialogs, &record);
+    // Nothing of the speech engine is opened here: it starts on the first press of a speaker
+    // icon.
+    tamurik::EngineSpeaker speaker;
+    tamurik::AppNavigator navigator(state, dir, random, clock, dialogs, &record, &record, &speaker);
     record.SetCardBoxSwitch([&navigator] { return navigator.context().additions.cardBox; });
     navigator.ShowMenu();
     return QApplication::exec();

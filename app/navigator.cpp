@@ -19,6 +19,7 @@
 #include "menu/main_menu.h"
 #include "reward/devadodad_screen.h"
 #include "settings/settings_screen.h"
+#include "teacher/teacher_screen.h"
 #include "ui/exercise_frame.h"
 #include "ui/text_qt.h"
 
@@ -42,11 +43,18 @@ const std::vector<ScreenId>& ScreensWith(SelectionGroup group) {
 }
 
 AppNavigator::AppNavigator(MODUL1& state, const WorkDir& dir, RandomSource& random, Clock& clock,
-                           Dialogs& dialogs, Record* record)
-    : additions_(LoadAdditions(dir)), context_{state,      dir,
-                                               random,     clock,
-                                               dialogs,    *this,
-                                               additions_, record != nullptr ? *record : noRecord_},
+                           Dialogs& dialogs, Record* record, RecordQueries* queries,
+                           Speaker* speaker)
+    : additions_(LoadAdditions(dir)), context_{state,
+                                               dir,
+                                               random,
+                                               clock,
+                                               dialogs,
+                                               *this,
+                                               additions_,
+                                               record != nullptr ? *record : noRecord_,
+                                               queries != nullptr ? *queries : noQueries_,
+                                               speaker != nullptr ? *speaker : noSpeaker_},
       quitHandler_([] { QCoreApplication::quit(); }) {}
 
 AppNavigator::~AppNavigator() = default;
@@ -96,6 +104,8 @@ std::unique_ptr<Screen> AppNavigator::create(ScreenId id) {
         return std::make_unique<InfoBox>(c);
     case ScreenId::VerbenVerlaengern:
         return std::make_unique<VerbenVerlaengernScreen>(c);
+    case ScreenId::Lehrerbereich:
+        return std::make_unique<TeacherScreen>(c);
     }
     return nullptr;
 }

@@ -15,10 +15,12 @@ class MainMenu;
 
 class AppNavigator : public Navigator {
 public:
-    // Without a record the program keeps nothing of the child's answers. The additions'
+    // Without a record the program keeps nothing of the child's answers, without its queries
+    // the teacher area finds nothing, and without a speaker it says nothing. The additions'
     // settings are read from the working folder.
     AppNavigator(MODUL1& state, const WorkDir& dir, RandomSource& random, Clock& clock,
-                 Dialogs& dialogs, Record* record = nullptr);
+                 Dialogs& dialogs, Record* record = nullptr, RecordQueries* queries = nullptr,
+                 Speaker* speaker = nullptr);
     ~AppNavigator() override;
 
     MainMenu& menu();
@@ -42,6 +44,8 @@ private:
 
     AdditionsSettings additions_;
     NoRecord noRecord_;
+    NoSpeaker noSpeaker_;
+    NoRecordQueries noQueries_;
     AppContext context_;
     std::unique_ptr<MainMenu> menu_;
     std::map<ScreenId, std::unique_ptr<Screen>> screens_;

@@ -1,20 +1,28 @@
 // The learning record with one child's five years: 200,000 answers in the SQLite file. How
 // long one more answer takes (median and 99th percentile of single calls, the figure the
-// answer handler feels), the teacher's two sums, the children list, the due verbs, and opening
-// the file on the first name.
+// answer handler feels), the teacher's two sums, the children list, the due verbs, opening
+// the file on the first name, and the teacher area's view of that child and its report as a
+// PDF file.
 //
 // The record is filled once through the record itself (a FixedClock walking 1,826 days, about
 // 110 answers a day over the shipped verbs and every exercise) and kept in the temporary
 // folder; each run works on a copy of it.
 
+#include "app/navigator.h"
 #include "core/clock.h"
+#include "core/random.h"
+#include "core/state.h"
 #include "core/word_lists.h"
 #include "core/work_dir.h"
 #include "learning/days.h"
 #include "record/sql.h"
 #include "record/sqlite_record.h"
+#include "teacher/child_page.h"
+#include "teacher/paper.h"
+#include "teacher/report_pdf.h"
+#include "teacher/teacher_screen.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -213,10 +221,47 @@ void OpenOnFirstName(benchmark::State& state) {
 }
 BENCHMARK(OpenOnFirstName)->Unit(benchmark::kMillisecond);
 
+// The teacher opens the child: its report read from the record, the page filled and drawn.
+void ChildView(benchmark::State& state) {
+    Fixture& f = Shared();
+    MODUL1 programState;
+    StdRandom random(1);
+    QtDialogs dialogs;
+    const WorkDir data(TAMURIK_DATA_DIR);
+    AppNavigator navigator(programState, data, random, f.clock, dialogs, &f.record, &f.record);
+    auto& area = static_cast<TeacherScreen&>(navigator.screen(ScreenId::Lehrerbereich));
+    const ChildSummary child = f.record.Children().front();
+    for (auto _ : state) {
+        area.childPage().ShowChild(child);
+        benchmark::DoNotOptimize(area.childPage().grab());
+    }
+}
+BENCHMARK(ChildView)->Unit(benchmark::kMillisecond);
+
+// The report read from the record and written as a two-page PDF file.
+void ReportPdf(benchmark::State& state) {
+    Fixture& f = Shared();
+    const ChildSummary child = f.record.Children().front();
+    const QString path = QString::fromStdString((f.folder / "bericht.pdf").string());
+    const WordColors colors{Qt::black, Qt::red, Qt::darkGreen, Qt::blue};
+    for (auto _ : state) {
+        const ChildReport report = LoadChildReport(f.record, child, DayNumber(f.clock.Today()));
+        const std::optional<Text> failure =
+            SavePdf(path, U"Bericht", [&](Sheet& sheet) { DrawReport(sheet, report, colors); });
+        if (failure)
+            state.SkipWithError("the report was not written");
+    }
+    state.counters["bytes"] = static_cast<double>(fs::file_size(f.folder / "bericht.pdf"));
+}
+BENCHMARK(ReportPdf)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    // The teacher's view is drawn without a screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

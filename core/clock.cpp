@@ -26,6 +26,33 @@ Text FormatDate(const Date& date) {
            ZeroPadded(date.year, 4);
 }
 
+namespace {
+
+std::tm LocalTm(std::int64_t ms) {
+    // Rounded down to whole seconds, also before 1970.
+    const std::time_t seconds = static_cast<std::time_t>(ms >= 0 ? ms / 1000 : (ms - 999) / 1000);
+    std::tm local{};
+    if (localtime_r(&seconds, &local) == nullptr)
+        return std::tm{};
+    return local;
+}
+
+Date DateOf(const std::tm& local) {
+    return Date{local.tm_mday, local.tm_mon + 1, local.tm_year + 1900};
+}
+
+} // namespace
+
+Text FormatLocalDateTime(std::int64_t ms) {
+    const std::tm local = LocalTm(ms);
+    return FormatDate(DateOf(local)) + U' ' + ZeroPadded(local.tm_hour, 2) + U':' +
+           ZeroPadded(local.tm_min, 2);
+}
+
+Text FormatLocalDate(std::int64_t ms) {
+    return FormatDate(DateOf(LocalTm(ms)));
+}
+
 Date SystemClock::Today() const {
     const std::time_t now = std::time(nullptr);
     // std::localtime shares one buffer between calls; the clock is asked on the GUI thread

@@ -15,6 +15,10 @@ struct Date {
 
 // "dd.mm.yyyy"
 Text FormatDate(const Date& date);
+// A moment (milliseconds since 1970, UTC) in the computer's time zone: "dd.mm.yyyy hh:mm",
+// and the date alone.
+Text FormatLocalDateTime(std::int64_t ms);
+Text FormatLocalDate(std::int64_t ms);
 
 class Clock {
 public:

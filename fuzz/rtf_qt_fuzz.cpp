@@ -25,5 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(document.isEmpty());
     FUZZ_CHECK(static_cast<std::size_t>(document.characterCount()) <=
                tamurik::kRtfMaxCharacters + tamurik::kRtfMaxEdits + 1);
+    // Every character and paragraph end of the document comes from at least one byte.
+    FUZZ_CHECK(static_cast<std::size_t>(document.characterCount()) <= size + 1);
     return 0;
 }

@@ -58,12 +58,29 @@ constexpr std::array kVersion1{
     "INSERT INTO schema_version (version) VALUES (1)",
 };
 
+// Version 2: the teacher's lock, one row. The PIN is kept only as the salted hash that the
+// password-hashing function writes; a PIN typed wrong is counted, so that waiting between
+// tries outlasts a restart of the program.
+constexpr std::array kVersion2{
+    "CREATE TABLE teacher_lock ("
+    "id INTEGER PRIMARY KEY CHECK (id = 1), "
+    "pin_hash TEXT NOT NULL, "
+    "failures INTEGER NOT NULL, "
+    "last_failure_ms BIGINT NOT NULL)",
+    "UPDATE schema_version SET version = 2",
+};
+
 } // namespace
 
 std::span<const char* const> MigrationFrom(int version) {
-    if (version == 0)
+    switch (version) {
+    case 0:
         return kVersion1;
-    return {};
+    case 1:
+        return kVersion2;
+    default:
+        return {};
+    }
 }
 
 } // namespace tamurik::sql

@@ -5,6 +5,7 @@
 #include "learning/phenomena.h"
 #include "record/name_key.h"
 #include "record/sql.h"
+#include "record/sqlite_store.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -21,6 +22,8 @@ namespace tamurik {
 
 namespace fs = std::filesystem;
 
+using namespace record_store;
+
 namespace {
 
 // SQLite's primary result codes, as Qt's driver reports them.
@@ -31,8 +34,6 @@ constexpr int kSqliteCorrupt = 11;
 constexpr int kSqliteFull = 13;
 constexpr int kSqliteNotADatabase = 26;
 
-// How long a write waits while another copy of the program on the same folder writes.
-constexpr const char* kBusyTimeout = "QSQLITE_BUSY_TIMEOUT=5000";
 // The pause after an answer in which the journal is copied into the file.
 constexpr int kPauseMs = 2000;
 // Below this much free space a failed write counts as a full disk.
@@ -47,26 +48,6 @@ int CodeOf(const QSqlError& error) {
 bool IsDamage(const QSqlError& error) {
     const int code = CodeOf(error);
     return code == kSqliteCorrupt || code == kSqliteNotADatabase;
-}
-
-QString QPath(const fs::path& path) {
-    return QString::fromStdString(path.string());
-}
-
-Text TextOf(const QString& text) {
-    return text.toStdU32String();
-}
-
-QString QText(const Text& text) {
-    return QString::fromStdU32String(text);
-}
-
-QString QKey(std::string_view key) {
-    return QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
-}
-
-QVariant Int(long long value) {
-    return QVariant::fromValue<qint64>(value);
 }
 
 QSqlError Failure(const QString& text) {
@@ -117,53 +98,7 @@ Text NewerText(const fs::path& file) {
            U"Sie bleibt unverändert. In diesem Programmlauf wird kein Lernstand gespeichert.";
 }
 
-int g_connections = 0;
-
 } // namespace
-
-// One open connection to a record file, with the statements an answer needs prepared once.
-struct SqliteRecord::Store {
-    explicit Store(const fs::path& file)
-        : name(QStringLiteral("tamurik-lernstand-%1").arg(++g_connections)),
-          db(QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name)) {
-        db.setDatabaseName(QPath(file));
-        db.setConnectOptions(QString::fromLatin1(kBusyTimeout));
-        db.open();
-    }
-    ~Store() {
-        statements.reset();
-        db.close();
-        db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(name);
-    }
-    Store(const Store&) = delete;
-    Store& operator=(const Store&) = delete;
-
-    struct Statements {
-        explicit Statements(const QSqlDatabase& db)
-            : insertAnswer(db), insertPhenomenon(db), readCard(db), writeCard(db), cardBox(db) {}
-        QSqlQuery insertAnswer, insertPhenomenon, readCard, writeCard, cardBox;
-    };
-
-    // Prepares the statements; the error when one cannot be.
-    std::optional<QSqlError> Prepare() {
-        statements = std::make_unique<Statements>(db);
-        const std::pair<QSqlQuery*, const char*> all[] = {
-            {&statements->insertAnswer, sql::kInsertAnswer},
-            {&statements->insertPhenomenon, sql::kInsertPhenomenon},
-            {&statements->readCard, sql::kReadCard},
-            {&statements->writeCard, sql::kWriteCard},
-            {&statements->cardBox, sql::kCardBox}};
-        for (const auto& [query, text] : all)
-            if (!query->prepare(QString::fromLatin1(text)))
-                return query->lastError();
-        return std::nullopt;
-    }
-
-    QString name;
-    QSqlDatabase db;
-    std::unique_ptr<Statements> statements;
-};
 
 struct SqliteRecord::Opening {
     enum class State { Ready, Damaged, Newer, Failed };
@@ -256,7 +191,7 @@ std::optional<QSqlError> SqliteRecord::CreateFresh() const {
     // the first one's file.
     const fs::path fresh =
         folder_ / (".lernstand-neu-" + std::to_string(QCoreApplication::applicationPid()) + "-" +
-                   std::to_string(++g_connections) + ".sqlite");
+                   std::to_string(NextConnection()) + ".sqlite");
     std::optional<QSqlError> error;
     {
         Store store(fresh);
@@ -325,7 +260,7 @@ bool SqliteRecord::StartAfresh() {
         }
     }
     if (error)
-        TurnOff();
+        TurnOff(DamagedText(*aside, false));
     tell_(DamagedText(*aside, !error));
     if (error)
         TellCannotSave(*error);
@@ -354,8 +289,8 @@ bool SqliteRecord::EnsureOpen(bool create) {
     case Opening::State::Damaged:
         return StartAfresh();
     case Opening::State::Newer:
-        TurnOff();
-        tell_(NewerText(FilePath()));
+        TurnOff(NewerText(FilePath()));
+        tell_(problem_);
         return false;
     case Opening::State::Failed:
         break;
@@ -364,15 +299,17 @@ bool SqliteRecord::EnsureOpen(bool create) {
     return false;
 }
 
-void SqliteRecord::TurnOff() {
+void SqliteRecord::TurnOff(Text why) {
     off_ = true;
+    problem_ = std::move(why);
     store_.reset();
     childId_ = 0;
 }
 
 void SqliteRecord::GiveUp(const QSqlError& error) {
     // Off before the message: while its box is open, nothing more is tried.
-    TurnOff();
+    TurnOff(Text(U"Der Lernstand lässt sich in diesem Programmlauf nicht öffnen.") + CR +
+            CannotSaveReason(error));
     TellCannotSave(error);
 }
 
@@ -380,6 +317,11 @@ void SqliteRecord::TellCannotSave(const QSqlError& error) {
     if (toldCannotSave_)
         return;
     toldCannotSave_ = true;
+    tell_(Text(U"Der Lernstand kann in diesem Programmlauf nicht gespeichert werden.") + CR +
+          CannotSaveReason(error) + CR + U"Das Üben geht wie gewohnt weiter.");
+}
+
+Text SqliteRecord::CannotSaveReason(const QSqlError& error) const {
     const QString folder = QPath(folder_);
     const QString file = QPath(FilePath());
     const int code = CodeOf(error);
@@ -395,8 +337,7 @@ void SqliteRecord::TellCannotSave(const QSqlError& error) {
     else
         reason = U"Die Datei lässt sich nicht öffnen oder schreiben: " + TextOf(file) +
                  (code != 0 ? U" (Fehlercode " + Decimal(code) + U")" : Text());
-    tell_(Text(U"Der Lernstand kann in diesem Programmlauf nicht gespeichert werden.") + CR +
-          reason + CR + U"Das Üben geht wie gewohnt weiter.");
+    return reason;
 }
 
 bool SqliteRecord::Write(const std::function<std::optional<QSqlError>()>& write) {
@@ -527,90 +468,26 @@ void SqliteRecord::Report(const Answer& answer) {
         pause_.start();
 }
 
-std::vector<Text> SqliteRecord::DueVerbs() {
-    if (childId_ == 0 || !store_ || !cardBoxOn_())
-        return {};
-    QSqlQuery& query = store_->statements->cardBox;
-    query.bindValue(0, Int(childId_));
-    if (!query.exec()) {
-        AfterReadFailure(query.lastError());
-        return {};
-    }
-    std::vector<BoxEntry> box;
-    while (query.next())
-        box.push_back(BoxEntry{TextOf(query.value(0).toString()),
-                               Card{query.value(1).toInt(), query.value(2).toLongLong()}});
-    query.finish();
-    return tamurik::DueVerbs(std::move(box), Today());
-}
-
-bool SqliteRecord::Ask(const char* statement, std::initializer_list<QVariant> values,
-                       const std::function<void(const QSqlQuery&)>& row) {
-    if (!EnsureOpen(false))
+bool SqliteRecord::Change(bool create, std::initializer_list<Statement> statements) {
+    if (!EnsureOpen(create))
         return false;
-    QSqlQuery query(store_->db);
-    query.setForwardOnly(true);
-    int i = 0;
-    if (query.prepare(QString::fromLatin1(statement))) {
-        for (const QVariant& value : values)
-            query.bindValue(i++, value);
-        if (query.exec()) {
-            while (query.next())
-                row(query);
-            return true;
-        }
-    }
-    AfterReadFailure(query.lastError());
-    return false;
-}
-
-std::vector<ChildSummary> SqliteRecord::Children() {
-    std::vector<ChildSummary> children;
-    const bool ok = Ask(sql::kChildren, {}, [&](const QSqlQuery& q) {
-        children.push_back(ChildSummary{q.value(0).toLongLong(), TextOf(q.value(1).toString()),
-                                        q.value(2).toLongLong(), q.value(3).toLongLong(),
-                                        q.value(4).toLongLong(), q.value(5).toLongLong(),
-                                        q.value(6).toLongLong()});
-    });
-    return ok ? children : std::vector<ChildSummary>{};
-}
-
-std::vector<WeekExerciseCount> SqliteRecord::WeeksByExercise(std::int64_t child) {
-    std::vector<WeekExerciseCount> weeks;
-    const bool ok = Ask(sql::kWeeksByExercise, {Int(child)}, [&](const QSqlQuery& q) {
-        weeks.push_back(
-            WeekExerciseCount{q.value(0).toLongLong(), q.value(1).toString().toStdString(),
-                              AnswerCount{q.value(2).toLongLong(), q.value(3).toLongLong()}});
-    });
-    return ok ? weeks : std::vector<WeekExerciseCount>{};
-}
-
-std::vector<PhenomenonCount> SqliteRecord::ByPhenomenon(std::int64_t child, DayRange days) {
-    std::vector<PhenomenonCount> counts;
-    const bool ok = Ask(
-        sql::kByPhenomenon, {Int(child), Int(days.from), Int(days.to)}, [&](const QSqlQuery& q) {
-            // A key this program does not know (a newer one's) is left out.
-            if (const std::optional<Phenomenon> phenomenon =
-                    PhenomenonOfKey(q.value(0).toString().toStdString()))
-                counts.push_back(PhenomenonCount{
-                    *phenomenon, AnswerCount{q.value(1).toLongLong(), q.value(2).toLongLong()}});
+    const std::optional<QSqlError> error =
+        InTransaction(store_->db, [&]() -> std::optional<QSqlError> {
+            for (const Statement& statement : statements) {
+                QSqlQuery query(store_->db);
+                if (!query.prepare(QString::fromLatin1(statement.text)))
+                    return query.lastError();
+                int i = 0;
+                for (const QVariant& value : statement.values)
+                    query.bindValue(i++, value);
+                if (!query.exec())
+                    return query.lastError();
+            }
+            return std::nullopt;
         });
-    if (!ok)
-        return {};
-    std::sort(counts.begin(), counts.end(), [](const PhenomenonCount& a, const PhenomenonCount& b) {
-        return a.phenomenon < b.phenomenon;
-    });
-    return counts;
-}
-
-std::array<long long, kCompartments> SqliteRecord::CardBoxCounts(std::int64_t child) {
-    std::array<long long, kCompartments> counts{};
-    const bool ok = Ask(sql::kCardCounts, {Int(child)}, [&](const QSqlQuery& q) {
-        const int compartment = q.value(0).toInt();
-        if (compartment >= 1 && compartment <= kCompartments)
-            counts[static_cast<std::size_t>(compartment - 1)] = q.value(1).toLongLong();
-    });
-    return ok ? counts : std::array<long long, kCompartments>{};
+    if (error)
+        AfterReadFailure(*error);
+    return !error;
 }
 
 } // namespace tamurik

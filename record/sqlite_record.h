@@ -12,6 +12,7 @@
 
 #include <QString>
 #include <QTimer>
+#include <QVariant>
 
 #include <filesystem>
 #include <functional>
@@ -20,7 +21,6 @@
 
 class QSqlError;
 class QSqlQuery;
-class QVariant;
 
 namespace tamurik {
 
@@ -47,10 +47,23 @@ public:
     std::vector<Text> DueVerbs() override;
 
     // The teacher's questions open the file when no name has yet, but make none.
+    Text Problem() override;
     std::vector<ChildSummary> Children() override;
     std::vector<WeekExerciseCount> WeeksByExercise(std::int64_t child) override;
     std::vector<PhenomenonCount> ByPhenomenon(std::int64_t child, DayRange days) override;
     std::array<long long, kCompartments> CardBoxCounts(std::int64_t child) override;
+    std::vector<Text> DueVerbsOf(std::int64_t child) override;
+    std::vector<MissedVerb> MostMissed(std::int64_t child, DayRange days, int limit) override;
+    bool ForEachAnswer(std::optional<std::int64_t> child,
+                       const std::function<void(const AnswerRow&)>& row) override;
+    // The teacher's changes (sqlite_teacher.cpp). A change to the child now playing follows
+    // it: its answers go on to the renamed or merged child; after it was deleted nothing more
+    // is kept until a name is typed again.
+    ChildChange RenameChild(std::int64_t child, const Text& name) override;
+    ChildChange MergeChildren(std::int64_t from, std::int64_t into) override;
+    ChildChange DeleteChild(std::int64_t child) override;
+    std::optional<TeacherLock> Lock() override;
+    bool SetLock(const TeacherLock& lock) override;
 
     std::filesystem::path FilePath() const { return folder_ / kRecordFile; }
     // The file is open: a name was typed and no fault turned the record off.
@@ -80,8 +93,19 @@ private:
     // Runs one of the teacher's questions, each row to `row`; false when it failed.
     bool Ask(const char* statement, std::initializer_list<QVariant> values,
              const std::function<void(const QSqlQuery&)>& row);
+    struct Statement {
+        const char* text;
+        std::vector<QVariant> values;
+    };
+    // Runs the teacher's change in one transaction; false when it failed (a damaged file is
+    // then set aside). With `create`, a record is made where there is none.
+    bool Change(bool create, std::initializer_list<Statement> statements);
+    std::optional<std::int64_t> ChildWithKey(const QString& key);
+    bool ChildExists(std::int64_t child);
     void TellCannotSave(const QSqlError& error);
-    void TurnOff();
+    Text CannotSaveReason(const QSqlError& error) const;
+    // Turns the record off for the run; `why` is what the teacher area says.
+    void TurnOff(Text why);
     // Turns the record off for the run and tells why nothing can be saved.
     void GiveUp(const QSqlError& error);
     long long Today() const;
@@ -94,6 +118,7 @@ private:
     // A fault turned the record off for this run.
     bool off_ = false;
     bool toldCannotSave_ = false;
+    Text problem_;
     Text childName_;
     QString childKey_;
     std::int64_t childId_ = 0;

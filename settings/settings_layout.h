@@ -26,6 +26,9 @@ inline constexpr int kReadingAidsLeft = 120;
 inline constexpr int kReadingAidsTop = 5400;
 inline constexpr int kReadingAidsWidth = 7560;
 
+// The group on reading aloud stands under the reading aids.
+inline constexpr int kSpeechGroupHeight = 1920;
+
 inline ClickLabel* MakeText(QWidget* parent, const QString& name, TextView text, QRect twips,
                             double points = 10, bool bold = false) {
     return MakeTextLabel(parent, name, text, twips, points, bold);

@@ -16,6 +16,7 @@ using namespace settings_layout;
 
 void SettingsScreen::buildReadingAids() {
     auto* group = new QGroupBox(QStringLiteral(" Lesehilfen "), this);
+    readingAids_ = group;
     group->setObjectName(QStringLiteral("Lesehilfen"));
     group->setFont(UiFont(10, true));
     auto* column = new QVBoxLayout(group);
@@ -78,7 +79,13 @@ void SettingsScreen::ShowReadability() {
 void SettingsScreen::KeepReadingAids() {
     // In effect at once, for this run even when the file cannot be written; then the line
     // under the sample says so instead of its advice.
-    readingAidsUnsaved_ = !SaveAdditions(context().dir, context().additions);
+    // Only the reading aids go to the file here: reading aloud waits for the diskette.
+    AdditionsSettings kept = savedAdditions_;
+    kept.outlineFaintColours = context().additions.outlineFaintColours;
+    kept.partCues = context().additions.partCues;
+    readingAidsUnsaved_ = !SaveAdditions(context().dir, kept);
+    if (!readingAidsUnsaved_)
+        savedAdditions_ = kept;
     if (readingAidsUnsaved_)
         readabilityAdvice_->setPlainText(U"Die Lesehilfen konnten nicht gespeichert werden.");
     placeSampleWords();

@@ -1,6 +1,7 @@
 // The settings window: its widgets, the sample word and its colours (clicked or dropped on),
-// the price of the reward game, saving, undoing and the help text. The fonts and the best
-// lists have pieces of their own (settings_fonts_screen.cpp, settings_best_lists_screen.cpp).
+// the price of the reward game, saving, undoing and the help text. The fonts, the best lists
+// and reading aloud have pieces of their own (settings_fonts_screen.cpp,
+// settings_best_lists_screen.cpp, settings_speech_screen.cpp).
 #include "settings/settings_screen.h"
 
 #include "core/settings_file.h"
@@ -10,6 +11,7 @@
 #include "ui/exercise_frame.h"
 #include "ui/geometry.h"
 #include "ui/palette.h"
+#include "ui/speaker.h"
 #include "ui/text_qt.h"
 
 #include <QApplication>
@@ -21,6 +23,7 @@
 #include <QListWidget>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
 
@@ -67,8 +70,9 @@ Text HelpText() {
 
 SettingsScreen::SettingsScreen(AppContext& context)
     : Screen(context, QStringLiteral("Form4"), QStringLiteral("Tamurik: Einstellungen")),
-      fontSource_([] { return QFontDatabase::families(); }), savedFontName_(state().FontName) {
-    setClientTwips(7800, 5640); // the reading aids below let it grow
+      fontSource_([] { return QFontDatabase::families(); }), savedAdditions_(context.additions),
+      savedFontName_(state().FontName) {
+    setClientTwips(7800, 5640); // the reading aids and reading aloud below let it grow
     setBackgroundColor(kScreenColor);
 
     auto* close = MakeIcon(this, QStringLiteral("Bild1"), QStringLiteral(":/icons/schliessen"),
@@ -86,6 +90,11 @@ SettingsScreen::SettingsScreen(AppContext& context)
     auto* lists = MakeIcon(this, QStringLiteral("Bild6"), QStringLiteral(":/icons/bestenliste"),
                            QStringLiteral("Bestenlisten"), QPoint(120, 3000));
     connect(lists, &ClickLabel::clicked, this, &SettingsScreen::OpenBestLists);
+    auto* teacher = new QPushButton(QStringLiteral("Lehrerbereich"), this);
+    teacher->setObjectName(QStringLiteral("Lehrerbereich"));
+    teacher->setAccessibleName(QStringLiteral("Lehrerbereich"));
+    teacher->setToolTip(QStringLiteral("Lernstand der Kinder, Berichte und Arbeitsblätter"));
+    connect(teacher, &QPushButton::clicked, this, &SettingsScreen::OpenTeacherArea);
 
     sampleFont_ = state().FontName;
     buildSample();
@@ -110,6 +119,12 @@ SettingsScreen::SettingsScreen(AppContext& context)
     connect(textPanel_, &ClickLabel::clicked, textPanel_, &QWidget::hide);
 
     buildReadingAids();
+    buildSpeechGroup();
+    // The teacher area's entry stands at the foot, under the groups, as wide as its text needs;
+    // the window grows with it.
+    teacher->adjustSize();
+    teacher->move(Px(kReadingAidsLeft), height() - Px(60));
+    setFixedHeight(teacher->geometry().bottom() + 1 + Px(120));
     buildViewer();
 
     scanTimer_ = new QTimer(this);
@@ -216,6 +231,9 @@ void SettingsScreen::Activate() {
     // one is shown.
     state().FontName = savedFontName_;
     LoadCurrentValues();
+    // The voices are listed once the engine is open; it opens in the background.
+    if (context().additions.speech)
+        context().speaker.Start();
     scanTimer_->start();
     ApplyFontSize(sizeSlider_->value());
 }
@@ -228,6 +246,8 @@ void SettingsScreen::LoadCurrentValues() {
     paintSample();
     undo_ = UndoCopies{s.ColorAnfang, s.ColorMitte, s.ColorSchluss,      s.ColorBlatt,
                        s.RewardCost,  s.FontName,   sizeSlider_->value()};
+    undoAdditions_ = context().additions;
+    showSpeech();
     {
         const QSignalBlocker quiet(priceSlider_);
         priceSlider_->setValue(PriceSliderPosition(s.RewardCost));
@@ -261,7 +281,20 @@ void SettingsScreen::SaveSettings() {
     s.RewardCost = priceShown_;
     // The values stay in effect for this run even when the file cannot be written.
     savedFontName_ = fontName_;
-    if (WriteSettings(context().dir, s)) {
+    const bool written = WriteSettings(context().dir, s);
+    // The additions' file is written only when they changed, so that a program without them
+    // in use gains no file.
+    bool additionsWritten = true;
+    if (context().additions != savedAdditions_) {
+        additionsWritten = SaveAdditions(context().dir, context().additions);
+        if (additionsWritten)
+            savedAdditions_ = context().additions;
+    }
+    if (written && !additionsWritten) {
+        dialogs().Message(U"Die Einstellungen zum Vorlesen konnten nicht gespeichert werden." +
+                              Text(1, CR),
+                          U"Tamurik", DialogButtons::Ok, DialogIcon::Exclamation);
+    } else if (written) {
         dialogs().Message(U"Programmdaten wurden gesichert." + Text(1, CR), U"Tamurik",
                           DialogButtons::Ok, DialogIcon::None);
     } else {
@@ -291,6 +324,15 @@ void SettingsScreen::UndoChanges() {
     sampleFont_ = undo_.FontName;
     ApplyFontSize(sizeSlider_->value());
     setFontSliderQuietly(FontPosition(fonts_, undo_.FontName));
+    // The reading aids are kept the moment they change; the waste bin undoes reading aloud.
+    context().additions.speech = undoAdditions_.speech;
+    context().additions.speechStyle = undoAdditions_.speechStyle;
+    showSpeech();
+}
+
+void SettingsScreen::OpenTeacherArea() {
+    hide();
+    navigator().Open(ScreenId::Lehrerbereich);
 }
 
 void SettingsScreen::ToggleHelp() {
@@ -305,6 +347,7 @@ void SettingsScreen::ToggleHelp() {
 
 void SettingsScreen::CloseSettings() {
     scanTimer_->stop();
+    context().speaker.Stop();
     fonts_.clear();
     recommended_->clear();
     records_->clear();

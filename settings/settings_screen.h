@@ -1,8 +1,9 @@
 #pragma once
 // The settings screen behind the password gate: word-part colours, font and size of the word
-// display, the price of the reward game, and the best lists.
+// display, the price of the reward game, the best lists, and how the exercises read aloud.
 
 #include "core/text.h"
+#include "ui/additions_settings.h"
 #include "ui/screen.h"
 
 #include <QStringList>
@@ -12,9 +13,14 @@
 #include <string>
 #include <vector>
 
+class QButtonGroup;
 class QCheckBox;
+class QComboBox;
 class QFrame;
+class QGroupBox;
+class QLabel;
 class QListWidget;
+class QPushButton;
 class QScrollBar;
 class QTimer;
 
@@ -55,6 +61,8 @@ public:
     void SaveSettings();
     void UndoChanges();
     void ToggleHelp();
+    // Opens the teacher area behind its PIN.
+    void OpenTeacherArea();
 
     void OpenBestLists();
     // Shows best list `index` in the order Quatschverben, Abschreiben, Galgenspiel, Devadodad.
@@ -67,6 +75,14 @@ public:
 
     // How readable the chosen colours are, in words, with advice for a faint part.
     void ShowReadability();
+    // ---- Reading aloud (the additions' file, not TAMURIK.INI) ----
+    // Each change counts at once, as the colours do; the diskette keeps it for the next start.
+    void SwitchSpeech(bool on);
+    // The voice by its place in the list: 0 is the engine's own German voice.
+    void ChooseVoice(int index);
+    void ChooseSpeed(int speed);
+    // Says a sample with the chosen voice and speed.
+    void TrySpeech();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -85,6 +101,9 @@ private:
     void buildSample();
     void buildFontControls();
     void buildViewer();
+    void buildSpeechGroup();
+    // Shows the reading settings and what the engine offers now.
+    void showSpeech();
     void paintSample();
     void placeSampleWords();
     void setSampleFont(const Text& family);
@@ -116,6 +135,7 @@ private:
     QScrollBar* priceSlider_ = nullptr;
     ClickLabel* textPanel_ = nullptr;
 
+    QGroupBox* readingAids_ = nullptr;
     ClickLabel* readability_ = nullptr;
     ClickLabel* readabilityAdvice_ = nullptr;
     QCheckBox* outlineBox_ = nullptr;
@@ -128,6 +148,16 @@ private:
     QListWidget* records_ = nullptr;
     int chosenList_ = 0;
     std::vector<Text> shownRecords_;
+
+    QCheckBox* speechSwitch_ = nullptr;
+    QComboBox* voices_ = nullptr;
+    QButtonGroup* speeds_ = nullptr;
+    QPushButton* trySpeech_ = nullptr;
+    QLabel* speechHint_ = nullptr;
+    // The additions as they stand in their file, and as they were when the screen was opened
+    // or last saved (for the waste bin).
+    AdditionsSettings savedAdditions_;
+    AdditionsSettings undoAdditions_;
 
     // The font chosen last with the slider, and the one the screen starts from (the saved one).
     Text fontName_;

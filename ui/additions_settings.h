@@ -4,6 +4,7 @@
 // keeps its bytes; a missing or damaged file gives the defaults.
 
 #include "core/work_dir.h"
+#include "ui/speaker.h"
 
 namespace tamurik {
 
@@ -17,6 +18,9 @@ struct AdditionsSettings {
     // The word parts are told apart without colour too: a line under the middle part and a
     // small gap between the parts.
     bool partCues = false;
+    // The speaker icons on the exercise screens, and how they speak.
+    bool speech = true;
+    SpeechStyle speechStyle;
 
     bool operator==(const AdditionsSettings&) const = default;
 };

@@ -30,6 +30,8 @@ void ClickLabel::setPlainText(TextView text) {
 }
 
 void ClickLabel::setIcon(const QString& resource) {
+    if (resource == icon_)
+        return;
     icon_ = resource;
     iconPixmap_ = QPixmap();
     update();
@@ -179,6 +181,9 @@ void ClickLabel::paintEvent(QPaintEvent* event) {
     renderIcon();
     if (!iconPixmap_.isNull()) {
         QPainter painter(this);
+        // A disabled icon is faded; its tooltip says why it cannot be used now.
+        if (!isEnabled())
+            painter.setOpacity(0.35);
         painter.drawPixmap(0, 0, iconPixmap_);
     }
     if (hasFocus() && clickable_) {

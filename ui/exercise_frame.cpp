@@ -83,6 +83,23 @@ ExerciseFrame::ExerciseFrame(AppContext& context, const FrameConfig& config)
 
     if (config_.verbenwahl || config_.stammvokal)
         buildPanel();
+
+    QRect strip = config_.syllableStripTwips;
+    if (strip.isEmpty())
+        strip = QRect(u.x(), u.y(), u.width(), std::max(u.height(), 600));
+    speakerIcons_ = new SpeakerIcons(this, context,
+                                     {config_.speakerIconTwips, config_.syllableIconTwips, strip},
+                                     [this] { return WhatToHear(); });
+}
+
+SpeechOffer ExerciseFrame::WhatToHear() const {
+    return SpeechOffer::NotNow(kNothingToHear);
+}
+
+void ExerciseFrame::SpeechChanged() {
+    // A hidden screen's icons are brought up to date when it is activated.
+    if (isVisible())
+        speakerIcons_->Refresh();
 }
 
 void ExerciseFrame::buildPanel() {
@@ -166,6 +183,7 @@ void ExerciseFrame::Activate() {
     if (!config_.fixedBackground)
         setBackgroundColor(PaletteColor(state().ColorBlatt));
     PrepareExercise();
+    speakerIcons_->Refresh();
 }
 
 void ExerciseFrame::ShowPoints() {
@@ -178,6 +196,7 @@ void ExerciseFrame::TakePoints(long long n) {
 }
 
 void ExerciseFrame::CloseExercise() {
+    speakerIcons_->Stop();
     EndWork();
     hide();
     navigator().ShowMenu();

@@ -6,6 +6,7 @@
 #include "core/word_lists.h"
 #include "learning/due_draw.h"
 #include "ui/screen.h"
+#include "ui/speaker_icons.h"
 
 #include <QRect>
 #include <QStringList>
@@ -44,6 +45,12 @@ struct FrameConfig {
     QPoint closeIconTwips{120, 840};
     QString rewardIcon;
     QPoint rewardIconTwips{120, 1680};
+    // The speaker icons side by side in the corner left of the user label (every exercise has
+    // it free), and the strip a verb stands on while it is read syllable by syllable (empty:
+    // over the user label, right of the icons).
+    QPoint speakerIconTwips{30, 150};
+    QPoint syllableIconTwips{375, 150};
+    QRect syllableStripTwips;
 
     // The selection: no panel when the screen has neither group.
     bool verbenwahl = false;
@@ -92,6 +99,11 @@ public:
     void ShowPoints();
     // Takes n points away, never below 0, and shows them.
     void TakePoints(long long n);
+
+    // The speaker icons ("Anhören" F2, "Silbenweise anhören" F3).
+    SpeakerIcons& speakerIcons() const { return *speakerIcons_; }
+    // What the speaker icons may say now; by default nothing.
+    virtual SpeechOffer WhatToHear() const;
 
     // What a draw does when the selection yields nothing from `file` (a word file edited
     // down). A visible screen tells the child, checks "alle" in its option groups and answers
@@ -142,6 +154,8 @@ protected:
     virtual void OptionChosen(SelectionGroup group, int position);
     // After the panel moved (the screen may put the keyboard focus somewhere).
     virtual void PanelToggled(bool open) { (void)open; }
+    // What there is to hear has changed: the speaker icons follow.
+    void SpeechChanged();
 
     const FrameConfig& config() const { return config_; }
     ClickLabel* userLabel() const { return userLabel_; }
@@ -158,6 +172,7 @@ private:
     ClickLabel* closeIcon_ = nullptr;
     ClickLabel* rewardIcon_ = nullptr;
     ClickLabel* optionIcon_ = nullptr;
+    SpeakerIcons* speakerIcons_ = nullptr;
     QFrame* panel_ = nullptr;
     OptionGroup* verbenwahl_ = nullptr;
     OptionGroup* stammvokal_ = nullptr;

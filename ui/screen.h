@@ -8,8 +8,10 @@
 #include "core/text.h"
 #include "core/work_dir.h"
 #include "learning/record.h"
+#include "learning/record_queries.h"
 #include "ui/additions_settings.h"
 #include "ui/dialogs.h"
+#include "ui/speaker.h"
 
 #include <QWidget>
 
@@ -34,7 +36,8 @@ enum class ScreenId {
     Galgenspiel,         // galgen
     Devadodad,           // fang
     VerbenVerlaengern,   // Form14
-    Info,                // TMKLABEL (the last one)
+    Info,                // TMKLABEL (the last of the child's screens)
+    Lehrerbereich,       // the teacher area, from the settings screen
 };
 
 // The verb selection groups, for passing a choice on from the main menu.
@@ -62,9 +65,12 @@ struct AppContext {
     Clock& clock;
     Dialogs& dialogs;
     Navigator& navigator;
-    // The additions: their settings, and the child's learning record.
+    // The additions: their settings, the child's learning record with what the teacher area
+    // asks of it, and the speaker.
     AdditionsSettings& additions;
     Record& record;
+    RecordQueries& queries;
+    Speaker& speaker;
 };
 
 // The user name as other screens read it: the main menu title from its 11th character on.

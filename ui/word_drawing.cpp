@@ -12,6 +12,7 @@
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <optional>
 #include <vector>
 
 namespace tamurik {
@@ -20,6 +21,9 @@ namespace {
 
 enum Part { kStart, kAnfang, kMitte, kSchluss };
 
+// The backdrop of lit-up letters.
+const QColor kHighlightBackdrop(255, 244, 160);
+
 // One letter (with its blank when spaced) where it stands on the line.
 struct Piece {
     QString text;
@@ -27,6 +31,7 @@ struct Piece {
     Part part = kStart;
     qreal x = 0;
     qreal letterWidth = 0; // without the blank, for the line under the middle part
+    int letter = -1;       // which letter of the word it shows; -1 for a separator shown
 };
 
 // The gap between two parts when they are told apart without colour.
@@ -42,6 +47,7 @@ std::vector<Piece> LayOut(const QFontMetricsF& metrics, qreal x, TextView marked
     std::vector<Piece> pieces;
     Part part = kStart;
     bool gapDue = false;
+    int letterNumber = 0;
     for (char32_t c : marked) {
         switch (c) {
         case U'1':
@@ -69,7 +75,12 @@ std::vector<Piece> LayOut(const QFontMetricsF& metrics, qreal x, TextView marked
             x += PartGap(metrics);
         gapDue = false;
         const QString letter = ToQ(Text(1, c));
-        Piece piece{letter, byPart[part], part, x, metrics.horizontalAdvance(letter)};
+        Piece piece{letter,
+                    byPart[part],
+                    part,
+                    x,
+                    metrics.horizontalAdvance(letter),
+                    IsWordLetter(c) ? letterNumber++ : -1};
         if (options.spaced)
             piece.text += QLatin1Char(' ');
         x += metrics.horizontalAdvance(piece.text);
@@ -145,6 +156,21 @@ qreal DrawMarkedWord(QPainter& painter, qreal x, qreal y, TextView marked, const
         painter.drawLine(QPointF(lineFrom, lineY), QPointF(lineTo, lineY));
     };
     const bool underline = options.partCues && lineColor.isValid();
+
+    // The syllable being said: its letters stand on a light backdrop, underlined in their
+    // part's colour.
+    if (const std::optional<LetterRange>& lit = options.highlight) {
+        const qreal thickness = std::max<qreal>(2, metrics.height() / 14);
+        for (const Piece& piece : pieces) {
+            if (piece.letter < lit->first || piece.letter >= lit->first + lit->count)
+                continue;
+            painter.fillRect(QRectF(piece.x, y, piece.letterWidth, metrics.height()),
+                             kHighlightBackdrop);
+            painter.fillRect(
+                QRectF(piece.x, y + metrics.height() - thickness, piece.letterWidth, thickness),
+                piece.color);
+        }
+    }
 
     // Every outline first, so that no outline covers the edge of a letter drawn before it.
     for (const Piece& piece : pieces) {

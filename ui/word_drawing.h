@@ -4,6 +4,7 @@
 // Letters whose colour is faint on the colour behind them get a thin outline in white or black,
 // so every part stays readable without changing its colour.
 
+#include "core/spoken_words.h"
 #include "core/state.h"
 #include "core/text.h"
 
@@ -37,6 +38,9 @@ struct WordDrawOptions {
     // The colour the word stands on: letters too faint on it get an outline. Not valid (the
     // default): no outline.
     QColor background{};
+    // Letters lit up, the syllable being said: they stand on a light backdrop and are
+    // underlined, each in the colour of its part.
+    std::optional<LetterRange> highlight = std::nullopt;
 };
 
 // Draws the word with its top-left corner at (x, y) in pixels in the painter's font and

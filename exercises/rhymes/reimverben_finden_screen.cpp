@@ -107,6 +107,7 @@ ReimverbenFindenScreen::ReimverbenFindenScreen(AppContext& context)
 }
 
 void ReimverbenFindenScreen::PrepareExercise() {
+    found_.clear();
     strip_->setBackground(PaletteColor(state().ColorBlatt));
     StartRound();
 }
@@ -118,6 +119,12 @@ void ReimverbenFindenScreen::StartRound() {
     PrintRows();
     NextTask();
     slider_->setFocus();
+}
+
+SpeechOffer ReimverbenFindenScreen::WhatToHear() const {
+    if (found_.empty())
+        return SpeechOffer::NotNow(U"Finde zuerst ein Reimpaar.");
+    return SpeechOffer::Verbs(found_);
 }
 
 void ReimverbenFindenScreen::EndWork() {
@@ -264,6 +271,8 @@ void ReimverbenFindenScreen::SlideEnded() {
     rows_->Box(850, RowTop(targetRow_), 3850, RowTop(targetRow_) + 700, blatt, true);
     rows_->SetDrawPos(950, 800 * targetRow_);
     rows_->PrintMarked(pairs_[targetRow_ - 1].partner, PartColors(state(), Qt::black));
+    found_ = {pairs_[targetRow_ - 1].first, pairs_[targetRow_ - 1].partner};
+    SpeechChanged();
     NextTask();
     slider_->setFocus();
 }

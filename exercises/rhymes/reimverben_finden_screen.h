@@ -35,6 +35,7 @@ public:
     int targetRow() const { return targetRow_; }
     const std::vector<RhymePair>& pairs() const { return pairs_; }
     bool sliding() const { return sliding_; }
+    SpeechOffer WhatToHear() const override;
 
 protected:
     void PrepareExercise() override;
@@ -48,6 +49,8 @@ private:
     void SlideEnded();
 
     std::vector<RhymePair> pairs_;
+    // The pair found last, verb and partner; empty until one is found.
+    std::vector<Text> found_;
     std::vector<bool> done_;
     int targetRow_ = 0;
     bool firstMove_ = false;

@@ -98,6 +98,7 @@ MemoryScreen::MemoryScreen(AppContext& context) : ExerciseFrame(context, Frame()
 }
 
 void MemoryScreen::PrepareExercise() {
+    found_.clear();
     board_->setBackground(PaletteColor(state().ColorBlatt));
     startFlag_->hide();
     StartGame();
@@ -172,6 +173,8 @@ void MemoryScreen::TurnCard(int field) {
     if (turn.pairFound) {
         FrameField(turn.pairFields[0]);
         FrameField(turn.pairFields[1]);
+        found_ = {game_.card(turn.pairFields[0]).word, game_.card(turn.pairFields[1]).word};
+        SpeechChanged();
     }
     if (turn.finished)
         FinishGame();
@@ -188,6 +191,12 @@ void MemoryScreen::reportTurn(const MemoryTurn& turn) {
     } else if (game_.firstPick() != 0) {
         QuestionShown();
     }
+}
+
+SpeechOffer MemoryScreen::WhatToHear() const {
+    if (found_.empty())
+        return SpeechOffer::NotNow(U"Finde zuerst ein Reimpaar.");
+    return SpeechOffer::Verbs(found_);
 }
 
 void MemoryScreen::FrameField(int field) {

@@ -25,6 +25,7 @@ public:
     void ShowHint();
 
     const MemoryGame& game() const { return game_; }
+    SpeechOffer WhatToHear() const override;
 
 protected:
     void PrepareExercise() override;
@@ -39,6 +40,8 @@ private:
     void FinishGame();
 
     MemoryGame game_;
+    // The pair found last (the last one of a game still after the next game is dealt).
+    std::vector<Text> found_;
     PictureSurface* board_ = nullptr;
     std::array<ClickLabel*, kMemoryFields> covers_{};
     ClickLabel* meaningLabel_ = nullptr;

@@ -92,6 +92,7 @@ int ReimverbenSchreibenScreen::BoxLeft(int box, int letters) {
 }
 
 void ReimverbenSchreibenScreen::PrepareExercise() {
+    written_.clear();
     if (DrawRhymePairs())
         ShowNextPair();
 }
@@ -130,6 +131,7 @@ void ReimverbenSchreibenScreen::ShowNextPair() {
     surface_->Clear();
     const RhymePair pair = pairs_.front();
     pairs_.pop_front();
+    current_ = pair;
 
     const std::vector<PartLetter> verb = PartLetters(pair.first);
     const int verbLength = static_cast<int>(verb.size());
@@ -158,6 +160,12 @@ void ReimverbenSchreibenScreen::ShowNextPair() {
     QuestionShown();
 }
 
+SpeechOffer ReimverbenSchreibenScreen::WhatToHear() const {
+    if (written_.empty())
+        return SpeechOffer::NotNow(U"Schreibe zuerst ein Reimverb.");
+    return SpeechOffer::Verbs(written_);
+}
+
 void ReimverbenSchreibenScreen::CheckLetter() {
     const Text t = FromQ(input_->text());
     if (t.empty())
@@ -180,6 +188,8 @@ void ReimverbenSchreibenScreen::CheckLetter() {
     surface_->SetDrawPos(BoxLeft(box, length) + 100, kAnswerRow);
     surface_->PrintMarked(MarkedLetter(letters_[m]), PartColors(state(), Qt::black));
     if (typed_ == expected_) {
+        written_ = {current_.first, current_.partner};
+        SpeechChanged();
         dialogs().Message(Text(U"Richtig gereimt, weiter nun!") + CR, U"Reimverb schreiben",
                           DialogButtons::Ok, DialogIcon::None);
         state().Points += length;

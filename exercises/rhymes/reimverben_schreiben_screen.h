@@ -30,6 +30,7 @@ public:
     int pairsLeft() const { return static_cast<int>(pairs_.size()); }
     // Where the letter of box m (1-letters) is written, in the writing surface's twips.
     static int BoxLeft(int box, int letters);
+    SpeechOffer WhatToHear() const override;
 
 protected:
     void PrepareExercise() override;
@@ -40,6 +41,9 @@ private:
     void DrawBoxes(int letters, int top);
 
     std::deque<RhymePair> pairs_;
+    // The pair being written, and the pair written last (empty until one is).
+    RhymePair current_;
+    std::vector<Text> written_;
     std::vector<PartLetter> letters_;
     // The partner being written, as marked in the rhyme list.
     Text partner_;

@@ -141,6 +141,8 @@ void VerbbedeutungScreen::ShowQuestion() {
         return;
     }
     message_->hide();
+    hintShown_ = false;
+    SpeechChanged();
     verbDisplay_->setBackground(PaletteColor(state().ColorBlatt));
     const Text verb = MeaningVerb(questions_.front());
     const WordDrawOptions spaced{.spaced = true};
@@ -181,10 +183,24 @@ void VerbbedeutungScreen::ShowHint() {
         return;
     ReportVerbAnswer(questions_.front(), asked::kMeaning, Text(kGivenHint), false);
     ShowMessage(Text(1, CR) + MeaningAnswer(questions_.front()));
+    hintShown_ = true;
+    SpeechChanged();
     TakePoints(1);
 }
 
+SpeechOffer VerbbedeutungScreen::WhatToHear() const {
+    if (questions_.empty())
+        return SpeechOffer::NotNow(kNothingToHear);
+    // The verb asked may be heard; its explanation only once the hint shows it, since hearing
+    // it would tell which field is right.
+    SpeechOffer offer = SpeechOffer::Verbs({MeaningVerb(questions_.front())});
+    if (hintShown_ && message_->isVisible())
+        offer.text = MeaningAnswer(questions_.front());
+    return offer;
+}
+
 void VerbbedeutungScreen::ShowMessage(const Text& text) {
+    hintShown_ = false;
     message_->setPlainText(text);
     message_->show();
     message_->raise();

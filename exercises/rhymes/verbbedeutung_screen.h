@@ -28,6 +28,7 @@ public:
     const std::deque<Text>& questions() const { return questions_; }
     // The whole verb-list line of the verb asked now; empty when none is asked.
     Text currentLine() const { return questions_.empty() ? Text{} : questions_.front(); }
+    SpeechOffer WhatToHear() const override;
 
 protected:
     void PrepareExercise() override;
@@ -39,6 +40,8 @@ private:
 
     std::deque<Text> questions_;
     std::vector<Text> answers_;
+    // The explanation of the verb asked stands in the message (the child paid for the hint).
+    bool hintShown_ = false;
     ClickLabel* message_ = nullptr;
     PictureSurface* verbDisplay_ = nullptr;
     std::array<ClickLabel*, kMeaningSetSize> fields_{};

@@ -119,7 +119,9 @@ void AbcVerbenScreen::StartSet() {
         list_->addItem(ToQ(word));
     question_->clear();
     state().CurrentWord.clear();
+    clicked_.clear();
     AskNext();
+    SpeechChanged();
 }
 
 void AbcVerbenScreen::AskNext() {
@@ -141,6 +143,9 @@ void AbcVerbenScreen::AnswerPick(QListWidgetItem* item) {
     if (item == nullptr || state().CurrentWord.empty())
         return;
     const Text picked = FromQ(item->text());
+    // The list shows the verbs letter by letter.
+    clicked_ = RemoveChars(picked, U" ");
+    SpeechChanged();
     reportPick(picked);
     if (picked != state().CurrentWord) {
         dialogs().Message(Text(U"Leider falsch, überlege nochmal.") + CR, kTitle, DialogButtons::Ok,
@@ -165,6 +170,14 @@ void AbcVerbenScreen::reportPick(const Text& picked) {
         return;
     ReportAnswer(poolMarked_[index], asked::kOrder, RemoveChars(picked, U" "),
                  picked == state().CurrentWord, true);
+}
+
+SpeechOffer AbcVerbenScreen::WhatToHear() const {
+    if (clicked_.empty())
+        return SpeechOffer::NotNow(U"Klicke zuerst ein Verb an.");
+    const auto at = std::find(pool_.begin(), pool_.end(), clicked_);
+    const auto index = static_cast<std::size_t>(at - pool_.begin());
+    return SpeechOffer::Verbs({index < poolMarked_.size() ? poolMarked_[index] : clicked_});
 }
 
 void AbcVerbenScreen::ShowAlphabet() {

@@ -31,6 +31,7 @@ public:
     const AbcSet& set() const { return set_; }
     QListWidget* list() const { return list_; }
     QScrollBar* sizeBar() const { return size_; }
+    SpeechOffer WhatToHear() const override;
 
 protected:
     void PrepareExercise() override;
@@ -47,6 +48,8 @@ private:
     std::vector<Text> pool_;
     // The marked words of the pool's verbs, in pool order.
     std::vector<Text> poolMarked_;
+    // The verb clicked last; empty until one is clicked in the list shown.
+    Text clicked_;
     AbcSet set_;
 };
 

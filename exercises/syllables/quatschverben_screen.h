@@ -66,6 +66,8 @@ public:
     static constexpr std::u32string_view kStripLetters = U"aäbcdefghijklmnoöpqrsßtuüvwxyz.-";
     static constexpr int kStripSpacing = 300;
 
+    SpeechOffer WhatToHear() const override;
+
 protected:
     void PrepareExercise() override;
     void EndWork() override;

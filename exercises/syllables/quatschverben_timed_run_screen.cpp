@@ -5,6 +5,7 @@
 #include "core/best_lists.h"
 #include "core/startup.h"
 #include "exercises/syllables/quatschverben_layout.h"
+#include "exercises/syllables/syllable_speech.h"
 #include "ui/click_label.h"
 #include "ui/geometry.h"
 #include "ui/palette.h"
@@ -40,6 +41,7 @@ void QuatschverbenScreen::StopRun() {
         state().Points = PointsBeforeRun;
         ShowPoints();
     }
+    SpeechChanged();
     Say(kBlack,
         Text(U"Stelle eine Zeitdauer ein und klicke auf die grüne Ampel.") + CR + kBestListHint);
     timeLabel_->clear();
@@ -74,6 +76,7 @@ void QuatschverbenScreen::ClockTick() {
         return;
     clock_.stop();
     runOn_ = false;
+    SpeechChanged();
     const long long score = state().Points;
     dialogs().Message(Text(U"Die Zeit ist jetzt abgelaufen!") + CR + U"Du hast" + StrForm(score) +
                           U" Punkte erreicht." + CR,
@@ -123,7 +126,19 @@ bool QuatschverbenScreen::NewWord() {
     state().AnswerA = 1;
     state().AnswerB = 1;
     QuestionShown();
+    SpeechChanged();
     return true;
+}
+
+SpeechOffer QuatschverbenScreen::WhatToHear() const {
+    if (!runOn_ || word_.Marked.empty())
+        return SpeechOffer::NotNow(kNothingToHear);
+    // The word is heard as it is shown; its syllables only once the child has typed it with
+    // the right separator.
+    SpeechOffer offer = SpeechOffer::Verbs({word_.Marked});
+    if (!typedRight_)
+        return std::move(offer).WithoutSyllables(kSyllablesTellTheSplit);
+    return offer;
 }
 
 void QuatschverbenScreen::DrawWord() {
@@ -180,9 +195,11 @@ void QuatschverbenScreen::reportTyping(const Text& entered) {
     // The word typed with the right separator counts once; the letters of the word with the
     // separator in a wrong place or of the wrong kind count as a wrong answer, each attempt once.
     if (Contains(entered, word_.Separated)) {
-        if (!typedRight_)
+        if (!typedRight_) {
             reportAnswer(asked::kSeparator, entered, true);
-        typedRight_ = true;
+            typedRight_ = true;
+            SpeechChanged();
+        }
         return;
     }
     const auto separators = std::count_if(entered.begin(), entered.end(),

@@ -152,6 +152,7 @@ void SchnellLesenScreen::BuildDrawList() {
         solution_.clear();
         flashed_ = false;
         showInvitation(U"");
+        SpeechChanged();
         return;
     }
     ChooseWord();
@@ -168,6 +169,7 @@ void SchnellLesenScreen::ChooseWord() {
     chosen_ = static_cast<std::size_t>(context().random.Draw(static_cast<int>(drawList_.size())));
     showInvitation(U" Klicke mich an ...");
     solution_ = CleanWord(drawList_[chosen_]);
+    SpeechChanged();
 }
 
 void SchnellLesenScreen::showInvitation(TextView text) {
@@ -213,6 +215,16 @@ void SchnellLesenScreen::EndFlash() {
     timer_->stop();
     showInvitation(U" Klicke das Wort in der Liste an ...");
     flashed_ = true;
+    SpeechChanged();
+}
+
+SpeechOffer SchnellLesenScreen::WhatToHear() const {
+    if (drawList_.empty())
+        return SpeechOffer::NotNow(kNothingToHear);
+    // The child reads the word first; only then may it be heard.
+    if (!flashed_)
+        return SpeechOffer::NotNow(U"Lies das Wort zuerst selbst.");
+    return SpeechOffer::Verbs({chosenWord()});
 }
 
 void SchnellLesenScreen::PickFromList(QListWidgetItem* item) {

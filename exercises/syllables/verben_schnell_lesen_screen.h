@@ -40,6 +40,7 @@ public:
     QListWidget* list() const { return list_; }
     QTimer* timer() const { return timer_; }
     PictureSurface* flashField() const { return field_; }
+    SpeechOffer WhatToHear() const override;
 
 protected:
     void PrepareExercise() override;

@@ -1,5 +1,6 @@
 #include "exercises/syllables/verben_trennen_screen.h"
 
+#include "exercises/syllables/syllable_speech.h"
 #include "ui/click_label.h"
 #include "ui/geometry.h"
 #include "ui/palette.h"
@@ -160,6 +161,14 @@ void VerbenTrennenScreen::ShowNextVerb() {
     }
     drawBoard();
     scroll_->setFocus();
+    SpeechChanged();
+}
+
+SpeechOffer VerbenTrennenScreen::WhatToHear() const {
+    if (currentLine_.empty())
+        return SpeechOffer::NotNow(kNothingToHear);
+    // Heard whole the verb gives nothing away; its syllables would tell where to split it.
+    return SpeechOffer::Verbs({MarkedWord(currentLine_)}).WithoutSyllables(kSyllablesTellTheSplit);
 }
 
 void VerbenTrennenScreen::drawBoard() {

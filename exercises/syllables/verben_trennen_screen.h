@@ -37,6 +37,7 @@ public:
     int letterCount() const { return board_.letterCount(); }
     int cursorPosition() const { return cursorPos_; }
     QScrollBar* scrollBar() const { return scroll_; }
+    SpeechOffer WhatToHear() const override;
 
 protected:
     void PrepareExercise() override;

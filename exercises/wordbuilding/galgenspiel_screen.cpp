@@ -378,6 +378,14 @@ void GalgenspielScreen::StartWord() {
     wrongLetters_ = 0;
     playing_ = true;
     QuestionShown();
+    SpeechChanged();
+}
+
+SpeechOffer GalgenspielScreen::WhatToHear() const {
+    // A lost word gives way to the next one at once: only a solved word stays to be heard.
+    if (playing_ || currentLine_.empty())
+        return SpeechOffer::NotNow(U"Das Wort ist erst zu hören, wenn du es gelöst hast.");
+    return SpeechOffer::Verbs({MarkedWord(currentLine_)});
 }
 
 void GalgenspielScreen::ResetDrawing() {
@@ -418,6 +426,7 @@ void GalgenspielScreen::ChooseLetter(int index) {
 
 void GalgenspielScreen::Win() {
     playing_ = false;
+    SpeechChanged();
     for (std::size_t part = 4; part < gallows_.size(); ++part)
         gallows_[part]->hide();
     for (QWidget* part : freed_)

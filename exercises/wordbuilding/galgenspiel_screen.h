@@ -31,6 +31,7 @@ public:
     int wrongLetters() const { return wrongLetters_; }
     bool isBestListOpen() const;
     const std::vector<Text>& workList() const { return workList_; }
+    SpeechOffer WhatToHear() const override;
 
 protected:
     void PrepareExercise() override;

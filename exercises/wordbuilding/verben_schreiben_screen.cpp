@@ -166,6 +166,7 @@ VerbenSchreibenScreen::VerbenSchreibenScreen(AppContext& context)
     }
     views_->button(0)->setChecked(true);
     connect(views_, &QButtonGroup::idClicked, this, [this](int) {
+        SpeechChanged();
         if (!running_)
             return;
         focusTyping();
@@ -276,6 +277,7 @@ void VerbenSchreibenScreen::ShowNextWord() {
         // Nothing to draw now (the screen is hidden, or it has returned to the menu).
         markedWord_.clear();
         state().CurrentWord.clear();
+        SpeechChanged();
         return;
     }
     if (const std::optional<Text> due = DueVerbForSelection(Copyable)) {
@@ -294,6 +296,17 @@ void VerbenSchreibenScreen::ShowNextWord() {
     typing_->clear();
     focusTyping();
     QuestionShown();
+    SpeechChanged();
+}
+
+SpeechOffer VerbenSchreibenScreen::WhatToHear() const {
+    if (markedWord_.empty())
+        return SpeechOffer::NotNow(U"Klicke zuerst auf die grüne Ampel.");
+    // Heard only where the child copies the verb as it stands; in the other views it is to be
+    // worked out or remembered.
+    if (view() != WordView::Normalwort && view() != WordView::Grossschrift)
+        return SpeechOffer::NotNow(U"In dieser Ansicht würde das Anhören das Verb verraten.");
+    return SpeechOffer::Verbs({markedWord_});
 }
 
 void VerbenSchreibenScreen::drawWord() {
@@ -376,6 +389,7 @@ void VerbenSchreibenScreen::StopRun() {
                        U"Klicke auf das lila Feld für die Bestenliste.",
                    Qt::black);
     markedWord_.clear();
+    SpeechChanged();
     timer_.stop();
     typing_->clear();
     clearDisplay();

@@ -46,6 +46,7 @@ public:
     PictureSurface* display() const { return display_; }
     QColor frameColor() const;
     bool timerActive() const { return timer_.isActive(); }
+    SpeechOffer WhatToHear() const override;
 
 protected:
     void PrepareExercise() override;

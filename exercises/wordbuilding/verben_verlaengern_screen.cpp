@@ -191,6 +191,7 @@ void VerbenVerlaengernScreen::AskForm() {
     // Every line of the set gives a task: the set was drawn among the lines that do.
     step_ = task ? Step::LongForm : Step::None;
     task_ = task.value_or(LengtheningTask{});
+    typedLong_.clear();
     mistake_ = false;
     keys_ = ButtonKeys(task_.buttons);
     explanation_->setPlainText(task ? Explanation(task_.line) : Text());
@@ -205,6 +206,21 @@ void VerbenVerlaengernScreen::AskForm() {
     ShowButtons();
     QuestionShown();
     FocusStep();
+    SpeechChanged();
+}
+
+SpeechOffer VerbenVerlaengernScreen::WhatToHear() const {
+    if (step_ == Step::None)
+        return SpeechOffer::NotNow(kNothingToHear);
+    // Heard before it is chosen, the short form would give the hidden letters away to a
+    // speech engine that reads them out; the long form is heard once it is typed.
+    if (step_ == Step::LongForm)
+        return SpeechOffer::NotNow(U"Schreibe zuerst die lange Form mit „wir“.");
+    SpeechOffer offer = SpeechOffer::Verbs({typedLong_});
+    offer.text = U"wir " + offer.text;
+    if (step_ == Step::Solved)
+        offer.text += U", " + task_.pronoun + U" " + task_.question.form();
+    return offer;
 }
 
 void VerbenVerlaengernScreen::CheckLongForm() {
@@ -232,8 +248,10 @@ void VerbenVerlaengernScreen::CheckLongForm() {
     ++state().Points;
     ShowPoints();
     step_ = Step::Letters;
+    typedLong_ = MarkedWord(*match);
+    SpeechChanged();
     textBox_->hide();
-    ShowLongForm(MarkedWord(*match));
+    ShowLongForm(typedLong_);
     ShowFeedback(U"Richtig! Was gehört in die Lücke?", true);
     ShowButtons();
     QuestionShown();
@@ -257,6 +275,7 @@ void VerbenVerlaengernScreen::ChooseLetters(std::size_t button) {
     if (!mistake_)
         ++rightInSet_;
     step_ = Step::Solved;
+    SpeechChanged();
     ShowShortForm(true);
     ShowFeedback(U"Richtig! Weiter mit der Eingabetaste oder dem Pfeil.", true);
     ShowButtons();

@@ -50,6 +50,8 @@ public:
 
     static constexpr std::size_t kSetSize = 10;
 
+    SpeechOffer WhatToHear() const override;
+
 protected:
     void PrepareExercise() override;
     void EndWork() override;
@@ -85,6 +87,8 @@ private:
     std::size_t position_ = 0;
     int rightInSet_ = 0;
     LengtheningTask task_;
+    // The marked word of the long form the child typed (step 1 done).
+    Text typedLong_;
     ButtonKeys keys_;
     Step step_ = Step::None;
     bool mistake_ = false;

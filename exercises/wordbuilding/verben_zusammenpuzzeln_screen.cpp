@@ -116,6 +116,7 @@ ZusammenpuzzelnScreen::ZusammenpuzzelnScreen(AppContext& context)
 }
 
 void ZusammenpuzzelnScreen::PrepareExercise() {
+    found_.clear();
     // The parts are written in the word font of the settings, which may have changed.
     const QFont partFont = ScaledFont(ToQ(state().FontName), 16, true);
     for (ClickLabel* label : tiles_)
@@ -229,6 +230,11 @@ void ZusammenpuzzelnScreen::DropPart(int field, int tile) {
     tiles_[static_cast<std::size_t>(tile)]->setPlainText(U"");
     if (result.outcome != PuzzleBoard::Outcome::Found)
         return;
+    const auto found = std::find_if(setLines_.begin(), setLines_.end(), [&](const auto& entry) {
+        return entry.first.Joined() == result.verb;
+    });
+    found_ = found == setLines_.end() ? result.verb : MarkedWord(found->second);
+    SpeechChanged();
     dialogs().Message(result.verb + CR + CR, FoundTitle(result.left), DialogButtons::Ok,
                       DialogIcon::None);
     if (result.left == 0)
@@ -236,6 +242,12 @@ void ZusammenpuzzelnScreen::DropPart(int field, int tile) {
     state().Points += 3;
     ShowPoints();
     ClearFields();
+}
+
+SpeechOffer ZusammenpuzzelnScreen::WhatToHear() const {
+    if (found_.empty())
+        return SpeechOffer::NotNow(U"Baue zuerst ein Verb zusammen.");
+    return SpeechOffer::Verbs({found_});
 }
 
 void ZusammenpuzzelnScreen::ShowSolution() {

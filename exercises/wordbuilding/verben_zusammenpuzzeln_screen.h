@@ -26,6 +26,7 @@ public:
     void ShowSolution();
 
     const PuzzleBoard& board() const { return board_; }
+    SpeechOffer WhatToHear() const override;
 
 protected:
     void PrepareExercise() override;
@@ -43,6 +44,8 @@ private:
 
     PuzzleBoard board_;
     std::vector<std::pair<VerbParts, Text>> setLines_;
+    // The marked word of the verb found last.
+    Text found_;
     std::array<ClickLabel*, PuzzleBoard::kTiles> tiles_{};
     std::array<ClickLabel*, PuzzleBoard::kFields> fields_{};
     QFrame* fieldPanel_ = nullptr;

@@ -221,11 +221,21 @@ void ZusammensetzenScreen::ClickLetter(double xTwips, double yTwips) {
     ShowPoints();
     if (grid_.assembled() != grid_.verb())
         return;
+    if (selected_ < pool_.size())
+        found_ = MarkedWord(pool_[selected_]);
+    SpeechChanged();
     dialogs().Message(Text(U"Prima, das Verb ist fertig!") + CR + CR, grid_.verb(),
                       DialogButtons::Ok, DialogIcon::None);
     if (selected_ < pool_.size())
         pool_.erase(pool_.begin() + static_cast<std::ptrdiff_t>(selected_));
     NextVerb();
+}
+
+SpeechOffer ZusammensetzenScreen::WhatToHear() const {
+    // The verb is heard once it is put together: hearing it before would tell the order.
+    if (found_.empty())
+        return SpeechOffer::NotNow(U"Setze zuerst das Verb zusammen.");
+    return SpeechOffer::Verbs({found_});
 }
 
 void ZusammensetzenScreen::drawFirstLetter() {

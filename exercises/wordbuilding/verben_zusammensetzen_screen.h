@@ -27,9 +27,13 @@ public:
     const LetterGrid& grid() const { return grid_; }
     const std::vector<Text>& pool() const { return pool_; }
     PictureSurface* surface() const { return surface_; }
+    SpeechOffer WhatToHear() const override;
 
 protected:
-    void PrepareExercise() override { NextVerb(); }
+    void PrepareExercise() override {
+        found_.clear();
+        NextVerb();
+    }
     void EndWork() override { pool_.clear(); }
     void OptionChosen(SelectionGroup group, int position) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -51,6 +55,8 @@ private:
     // Entries refused as too long, left out when the pool is filled again.
     std::set<Text> tooLong_;
     LetterGrid grid_;
+    // The marked word of the verb put together last.
+    Text found_;
     PictureSurface* surface_ = nullptr;
     ClickLabel* assembledLabel_ = nullptr;
     bool instructionShown_ = false;

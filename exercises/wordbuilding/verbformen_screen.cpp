@@ -193,6 +193,7 @@ void VerbformenScreen::NextVerb() {
     }
     if (!forms) {
         explanationLabel_->clear();
+        SpeechChanged();
         return;
     }
     verbLabel_->setPlainText(Spaced(forms->infinitive));
@@ -207,6 +208,18 @@ void VerbformenScreen::NextVerb() {
     focusTextBox();
     typingFits_ = true;
     QuestionShown();
+    SpeechChanged();
+}
+
+SpeechOffer VerbformenScreen::WhatToHear() const {
+    if (forms_.size() != 4)
+        return SpeechOffer::NotNow(kNothingToHear);
+    // The verb, and the forms already answered; never the form asked now.
+    SpeechOffer offer = SpeechOffer::Verbs({MarkedWord(currentLine_)});
+    static const Text kPronouns[] = {U"ich", U"du", U"er"};
+    for (int row = 1; row < row_ && row <= 3; ++row)
+        offer.text += U", " + kPronouns[row - 1] + U" " + forms_[static_cast<std::size_t>(row)];
+    return offer;
 }
 
 void VerbformenScreen::CheckTyping(const Text& typed) {
@@ -237,6 +250,7 @@ void VerbformenScreen::CheckTyping(const Text& typed) {
         ++row_;
         state().CurrentWord = forms_[static_cast<std::size_t>(row_)];
         textBox_->clear();
+        SpeechChanged();
         return;
     }
     dialogs().Message(Text(U"Richtig, weiter zur nächsten Reihe ...") + CR, U"Verbformen",

@@ -32,6 +32,7 @@ public:
     const std::vector<Text>& forms() const { return forms_; }
     const std::vector<Text>& batch() const { return batch_; }
     QLineEdit* textBox() const { return textBox_; }
+    SpeechOffer WhatToHear() const override;
 
 protected:
     void PrepareExercise() override;

@@ -1,13 +1,11 @@
 // The present-tense forms a child is asked for: the strong verbs, the regular rules, verbs
-// that are skipped, and a check of every verb against an independent dictionary.
+// that are skipped, and a check of every verb of an independent dictionary.
 
 #include "core/conjugation.h"
-#include "core/word_lists.h"
 #include "core/work_dir.h"
 
 #include <gtest/gtest.h>
 
-#include <iostream>
 #include <map>
 #include <vector>
 
@@ -80,9 +78,8 @@ TEST(Conjugation, VerbsWithoutAKnownEndingGetNoForms) {
 TEST(Conjugation, SkipListHoldsTheVulgarVerbsAndTheEmptyText) {
     for (TextView verb : {U"ficken", U"huren", U"pimpern", U""})
         EXPECT_TRUE(IsSkippedVerb(verb)) << U8(verb);
-    for (TextView verb : {U"kaufen", U"hupen", U"ficke", U"fickenhuren"})
-        EXPECT_EQ(IsSkippedVerb(verb), Contains(kSkipList, verb)) << U8(verb);
-    EXPECT_FALSE(IsSkippedVerb(U"kaufen"));
+    for (TextView verb : {U"kaufen", U"hupen", U"fickenhuren"})
+        EXPECT_FALSE(IsSkippedVerb(verb)) << U8(verb);
 }
 
 // The reference: infinitive, the accepted er forms and, where the dictionary gives them, the
@@ -143,38 +140,6 @@ TEST(ConjugationReference, EveryDictionaryVerbIsTaughtAsTheDictionarySays) {
         const std::string problem = Disagreement(verb, ref);
         EXPECT_TRUE(problem.empty()) << problem;
     }
-}
-
-TEST(ConjugationReference, EveryShippedVerbAgreesOrIsNeverAsked) {
-    const std::map<Text, Reference> reference = LoadReference();
-    ASSERT_FALSE(reference.empty());
-    const WorkDir data{std::filesystem::path(TAMURIK_DATA_DIR)};
-    const std::optional<std::vector<Text>> lines = data.ReadLines("ZAHLVERB.TXT");
-    ASSERT_TRUE(lines.has_value());
-    int checked = 0;
-    std::vector<std::string> unchecked;
-    for (const Text& line : *lines) {
-        const Text verb = CleanWord(line);
-        if (verb.empty() || IsSkippedVerb(verb) || !Conjugate(verb))
-            continue; // never set as a task
-        const auto ref = reference.find(verb);
-        if (ref == reference.end()) {
-            unchecked.push_back(U8(verb));
-            continue;
-        }
-        ++checked;
-        const std::string problem = Disagreement(verb, ref->second);
-        EXPECT_TRUE(problem.empty()) << problem;
-    }
-    // The dictionary gives present forms mainly for the verbs whose forms are not regular;
-    // a regular verb it does not list is asked with the regular rules, which the whole
-    // dictionary check above holds to.
-    std::string list;
-    for (const std::string& verb : unchecked)
-        list += " " + verb;
-    RecordProperty("not_in_dictionary", list);
-    std::cout << checked << " verbs checked against the dictionary; not in it:" << list << "\n";
-    EXPECT_GT(checked, 0);
 }
 
 } // namespace

@@ -45,9 +45,7 @@ TEST(DecodeFileTextTest, Windows1252WhenNotUtf8) {
     EXPECT_EQ(DecodeFileText("\x81\x8D\x8F\x90\x9D"), U"\u0081\u008D\u008F\u0090\u009D");
     // One invalid byte makes the whole file Windows-1252, the UTF-8 pair included.
     EXPECT_EQ(DecodeFileText("\xC3\xA4 \xE4"), U"Ã¤ ä");
-}
-
-TEST(DecodeFileTextTest, AsciiIsTheSameEitherWay) {
+    // ASCII is the same either way.
     EXPECT_EQ(DecodeFileText("laufen"), U"laufen");
     EXPECT_EQ(DecodeFileText(""), U"");
 }

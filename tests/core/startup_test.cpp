@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 namespace tamurik {
@@ -27,91 +28,64 @@ const Text kTooFewRhymes = Text(U"Es sind zu wenig Reimpaare in der") + CR +
                            U"Datei ZAHLREIM.TXT vorhanden!" + CR +
                            U"Das Spiel wird jetzt abgebrochen!" + CR;
 
-class StartUpTest : public ::testing::Test {
-protected:
-    TempDir temp_;
-    WorkDir dir_{temp_.path()};
-    MODUL1 state_;
-};
-
-TEST_F(StartUpTest, MissingVerbFileEndsTheProgram) {
-    temp_.Write(kRhymeFile, Lines(18));
-    const StartUpResult result = StartUp(dir_, state_);
-    EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.message, kVerbFileMissing);
-    EXPECT_EQ(result.title, U"Dateifehler");
+TEST(StartUpTest, WordFilesDecideWhetherTheProgramStarts) {
+    struct Case {
+        const char* what;
+        std::optional<std::string> verbs; // no value: no file
+        std::optional<std::string> rhymes;
+        Text message; // empty: the program starts
+        Text title;
+        int verbCount = 0;
+    };
+    const Case cases[] = {
+        {"no verb file", std::nullopt, Lines(18), kVerbFileMissing, U"Dateifehler"},
+        // Both faults at once: only the verb file is named.
+        {"no verb file, short rhymes", std::nullopt, Lines(3), kVerbFileMissing, U"Dateifehler"},
+        {"empty verb file", "", Lines(18), kVerbFileMissing, U"Dateifehler"},
+        {"no rhyme file", Lines(40), std::nullopt, kRhymeFileMissing, U"Dateifehler"},
+        {"17 rhyme lines", Lines(40), Lines(17), kTooFewRhymes, U"Tamurik: Reimpaare"},
+        {"18 rhyme lines", Lines(40), Lines(18), U"", U"", 40},
+        {"any line end", "a\nb\rc\r\nd", Lines(18), U"", U"", 4},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempDir temp;
+        if (c.verbs)
+            temp.Write(kVerbFile, *c.verbs);
+        if (c.rhymes)
+            temp.Write(kRhymeFile, *c.rhymes);
+        MODUL1 state;
+        const StartUpResult result = StartUp(WorkDir(temp.path()), state);
+        EXPECT_EQ(result.ok, c.message.empty());
+        EXPECT_EQ(result.message, c.message);
+        EXPECT_EQ(result.title, c.title);
+        if (result.ok) {
+            EXPECT_EQ(state.VerbCount, c.verbCount);
+        }
+    }
 }
 
-TEST_F(StartUpTest, RhymeFileIsNotExaminedWhenVerbFileIsMissing) {
-    // Both faults at once: only the verb file is named.
-    temp_.Write(kRhymeFile, Lines(3));
-    const StartUpResult result = StartUp(dir_, state_);
-    EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.message, kVerbFileMissing);
-}
+TEST(StartUpTest, PointsStartAtZeroAndSettingsAreReadOrDefaulted) {
+    TempDir temp;
+    const WorkDir dir(temp.path());
+    temp.Write(kVerbFile, Lines(5));
+    temp.Write(kRhymeFile, Lines(20));
+    temp.Write("TAMURIK.INI", "[Anfang]\r\n 3\r\n[Mitte]\r\n 4\r\n[Schluss]\r\n 5\r\n[Blatt]\r\n"
+                              " 0\r\n[Schrift]\r\nArial\r\n[Gr\xF6\xDF"
+                              "e]\r\n 24\r\n"
+                              "[Spiel]\r\n 5\r\n");
+    MODUL1 state;
+    state.Points = 250;
+    ASSERT_TRUE(StartUp(dir, state).ok);
+    EXPECT_EQ(state.Points, 0);
+    EXPECT_EQ(state.VerbCount, 5);
+    EXPECT_EQ(state.settings(), (Settings{3, 4, 5, 0, U"Arial", 24, 10}));
 
-TEST_F(StartUpTest, EmptyVerbFileCountsAsMissing) {
-    temp_.Write(kVerbFile, "");
-    temp_.Write(kRhymeFile, Lines(18));
-    const StartUpResult result = StartUp(dir_, state_);
-    EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.message, kVerbFileMissing);
-}
-
-TEST_F(StartUpTest, MissingRhymeFileEndsTheProgram) {
-    temp_.Write(kVerbFile, Lines(40));
-    const StartUpResult result = StartUp(dir_, state_);
-    EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.message, kRhymeFileMissing);
-    EXPECT_EQ(result.title, U"Dateifehler");
-}
-
-TEST_F(StartUpTest, SeventeenRhymeLinesAreTooFew) {
-    temp_.Write(kVerbFile, Lines(40));
-    temp_.Write(kRhymeFile, Lines(17));
-    const StartUpResult result = StartUp(dir_, state_);
-    EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.message, kTooFewRhymes);
-    EXPECT_EQ(result.title, U"Tamurik: Reimpaare");
-}
-
-TEST_F(StartUpTest, EighteenRhymeLinesAreEnough) {
-    temp_.Write(kVerbFile, Lines(40));
-    temp_.Write(kRhymeFile, Lines(18));
-    const StartUpResult result = StartUp(dir_, state_);
-    EXPECT_TRUE(result.ok);
-    EXPECT_TRUE(result.message.empty());
-    EXPECT_EQ(state_.VerbCount, 40);
-}
-
-TEST_F(StartUpTest, PointsStartAtZeroAndSettingsAreRead) {
-    temp_.Write(kVerbFile, Lines(5));
-    temp_.Write(kRhymeFile, Lines(20));
-    temp_.Write("TAMURIK.INI", "[Anfang]\r\n 3\r\n[Mitte]\r\n 4\r\n[Schluss]\r\n 5\r\n[Blatt]\r\n"
-                               " 0\r\n[Schrift]\r\nArial\r\n[Gr\xF6\xDF"
-                               "e]\r\n 24\r\n"
-                               "[Spiel]\r\n 5\r\n");
-    state_.Points = 250;
-    ASSERT_TRUE(StartUp(dir_, state_).ok);
-    EXPECT_EQ(state_.Points, 0);
-    EXPECT_EQ(state_.VerbCount, 5);
-    EXPECT_EQ(state_.settings(), (Settings{3, 4, 5, 0, U"Arial", 24, 10}));
-}
-
-TEST_F(StartUpTest, DamagedSettingsStillStartWithDefaults) {
-    temp_.Write(kVerbFile, Lines(5));
-    temp_.Write(kRhymeFile, Lines(18));
-    temp_.Write("TAMURIK.INI", "[Anfang]\r\n 16\r\n");
-    state_.setSettings(Settings{1, 2, 3, 4, U"Arial", 20, 500});
-    ASSERT_TRUE(StartUp(dir_, state_).ok);
-    EXPECT_EQ(state_.settings(), Settings{});
-}
-
-TEST_F(StartUpTest, LineEndsOfAnyKindAreCounted) {
-    temp_.Write(kVerbFile, "a\nb\rc\r\nd"); // four lines, the last without an end
-    temp_.Write(kRhymeFile, Lines(18));
-    ASSERT_TRUE(StartUp(dir_, state_).ok);
-    EXPECT_EQ(state_.VerbCount, 4);
+    // Damaged settings still start, with the defaults.
+    temp.Write("TAMURIK.INI", "[Anfang]\r\n 16\r\n");
+    state.setSettings(Settings{1, 2, 3, 4, U"Arial", 20, 500});
+    ASSERT_TRUE(StartUp(dir, state).ok);
+    EXPECT_EQ(state.settings(), Settings{});
 }
 
 } // namespace

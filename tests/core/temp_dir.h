@@ -4,7 +4,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
+#include <stdexcept>
+#include <stdlib.h>
 #include <string>
 #include <system_error>
 
@@ -13,15 +14,11 @@ namespace tamurik::test {
 class TempDir {
 public:
     TempDir() {
-        std::random_device seed;
-        std::mt19937_64 random(seed());
-        const std::filesystem::path base = std::filesystem::temp_directory_path();
-        for (;;) {
-            path_ = base / ("tamurik-test-" + std::to_string(random()));
-            if (std::filesystem::create_directory(path_)) {
-                break;
-            }
-        }
+        std::string name =
+            (std::filesystem::temp_directory_path() / "tamurik-test-XXXXXX").string();
+        if (::mkdtemp(name.data()) == nullptr)
+            throw std::runtime_error("no temporary folder");
+        path_ = name;
     }
     ~TempDir() {
         std::error_code ignored;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace tamurik {
@@ -17,34 +18,16 @@ TEST(StrFormTest, NonNegativeNumbersGetOneLeadingBlank) {
     EXPECT_EQ(Decimal(-42), U"-42");
 }
 
+// The leading number counts, blanks anywhere are ignored, and text without one is zero.
 TEST(NumericValueTest, LeadingNumberCounts) {
-    EXPECT_EQ(NumericValue(U"120 abc"), 120);
-    EXPECT_EQ(NumericValue(U"12abc"), 12);
-    EXPECT_EQ(NumericValue(U"120"), 120);
-    EXPECT_EQ(NumericValue(U"-3.5x"), -3.5);
-    EXPECT_EQ(NumericValue(U"+7"), 7);
-    EXPECT_EQ(NumericValue(U"1.2.3"), 1.2);
-    EXPECT_EQ(NumericValue(U".5"), 0.5);
-    EXPECT_EQ(NumericValue(U"7."), 7);
-}
-
-TEST(NumericValueTest, BlanksAnywhereAreIgnored) {
-    EXPECT_EQ(NumericValue(U" 1 2"), 12);
-    EXPECT_EQ(NumericValue(U"  - 4 0"), -40);
-    EXPECT_EQ(NumericValue(U" 100 "), 100);
-}
-
-TEST(NumericValueTest, TextWithoutLeadingNumberIsZero) {
-    EXPECT_EQ(NumericValue(U"Tamurik"), 0);
-    EXPECT_EQ(NumericValue(U""), 0);
-    EXPECT_EQ(NumericValue(U"   "), 0);
-    EXPECT_EQ(NumericValue(U"abc12"), 0);
-    EXPECT_EQ(NumericValue(U"-"), 0);
-    EXPECT_EQ(NumericValue(U"."), 0);
-    EXPECT_EQ(NumericValue(U"--5"), 0);
-}
-
-TEST(NumericValueTest, HugeNumberStaysFinite) {
+    const std::pair<TextView, double> cases[] = {
+        {U"120 abc", 120}, {U"12abc", 12},  {U"120", 120}, {U"-3.5x", -3.5}, {U"+7", 7},
+        {U"1.2.3", 1.2},   {U".5", 0.5},    {U"7.", 7},    {U" 1 2", 12},    {U"  - 4 0", -40},
+        {U" 100 ", 100},   {U"Tamurik", 0}, {U"", 0},      {U"   ", 0},      {U"abc12", 0},
+        {U"-", 0},         {U".", 0},       {U"--5", 0}};
+    for (const auto& [text, value] : cases)
+        EXPECT_EQ(NumericValue(text), value) << ToUtf8(text);
+    // A huge number stays finite.
     const Text digits(400, U'9');
     EXPECT_GT(NumericValue(digits), 1e300);
     EXPECT_LT(NumericValue(U"-" + digits), -1e300);
@@ -58,32 +41,23 @@ TEST(CaseTest, GermanLettersChangeCase) {
     EXPECT_EQ(ToLower(U'×'), U'×');
     EXPECT_EQ(ToUpper(U'÷'), U'÷');
     EXPECT_EQ(ToUpper(U"1.2-3="), U"1.2-3=");
-}
-
-TEST(SpacedTest, EachLetterFollowedByOneBlankWithoutTheDroppedOnes) {
+    // Spaced: each letter followed by one blank, without the dropped ones.
     EXPECT_EQ(Spaced(U"läufst"), U"l ä u f s t ");
     EXPECT_EQ(Spaced(U""), U"");
     EXPECT_EQ(Spaced(U"1l2a-d3en", U"123.-"), U"l a d e n ");
     EXPECT_EQ(Spaced(U"123", U"123"), U"");
 }
 
-TEST(TextLessTest, CaseIsIgnored) {
-    EXPECT_TRUE(TextLess(U"apfel", U"Birne"));
-    EXPECT_FALSE(TextLess(U"Birne", U"apfel"));
-    EXPECT_TRUE(TextLess(U"anna", U"Bert"));
-}
-
-TEST(TextLessTest, UmlautsAndSharpSSortAsTheirBaseLetters) {
-    EXPECT_TRUE(TextLess(U"ähnlich", U"b"));
-    EXPECT_TRUE(TextLess(U"Öl", U"pflügen"));
-    EXPECT_TRUE(TextLess(U"über", U"vor"));
-    EXPECT_TRUE(TextLess(U"Fuß", U"Fut"));
-    EXPECT_TRUE(TextLess(U"Fur", U"Fuß"));
-}
-
-TEST(TextLessTest, BlanksSortBeforeDigits) {
-    EXPECT_TRUE(TextLess(U"   6", U"  12"));
-    EXPECT_TRUE(TextLess(U"  12", U"9999"));
+// Case is ignored, umlauts and ß sort as their base letters, blanks before digits.
+TEST(TextLessTest, GermanOrder) {
+    const std::pair<TextView, TextView> ordered[] = {
+        {U"apfel", U"Birne"}, {U"anna", U"Bert"}, {U"ähnlich", U"b"},
+        {U"Öl", U"pflügen"},  {U"über", U"vor"},  {U"Fuß", U"Fut"},
+        {U"Fur", U"Fuß"},     {U"   6", U"  12"}, {U"  12", U"9999"}};
+    for (const auto& [a, b] : ordered) {
+        EXPECT_TRUE(TextLess(a, b)) << ToUtf8(a) << " < " << ToUtf8(b);
+        EXPECT_FALSE(TextLess(b, a)) << ToUtf8(b) << " < " << ToUtf8(a);
+    }
 }
 
 TEST(TextLessTest, OrderIsTotalForTextsEqualButForCase) {

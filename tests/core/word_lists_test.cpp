@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <string>
 
 namespace tamurik {
@@ -35,22 +34,17 @@ TEST(SelectionTest, VerbenwahlTellsCommonFromRare) {
     }
 }
 
-TEST(SelectionTest, StammvokalLooksAtTheMarks) {
+TEST(SelectionTest, StammvokalLooksAtTheMarksOfTheWholeLine) {
     EXPECT_TRUE(MatchesSelection(kShortCommon, Verbenwahl::Alle, Stammvokal::Kurz));
     EXPECT_FALSE(MatchesSelection(kShortCommon, Verbenwahl::Alle, Stammvokal::Lang));
     EXPECT_TRUE(MatchesSelection(kLongCommon, Verbenwahl::Alle, Stammvokal::Lang));
     EXPECT_FALSE(MatchesSelection(kLongCommon, Verbenwahl::Alle, Stammvokal::Kurz));
-}
-
-TEST(SelectionTest, LineWithoutVowelMarkPassesOnlyAlle) {
+    // A line without a vowel mark passes only "alle".
     for (const Text& line : {kRareNoMark, kUnmarked}) {
         EXPECT_FALSE(MatchesSelection(line, Verbenwahl::Alle, Stammvokal::Kurz));
         EXPECT_FALSE(MatchesSelection(line, Verbenwahl::Alle, Stammvokal::Lang));
         EXPECT_TRUE(MatchesSelection(line, Verbenwahl::Alle, Stammvokal::Alle));
     }
-}
-
-TEST(SelectionTest, WholeLineIsTestedExplanationIncluded) {
     // The marked word has "-", yet the "." of the explanation makes it pass "kurz" too.
     EXPECT_TRUE(MatchesSelection(kRareLong, Verbenwahl::Seltene, Stammvokal::Kurz));
     EXPECT_TRUE(MatchesSelection(kRareLong, Verbenwahl::Seltene, Stammvokal::Lang));
@@ -65,14 +59,10 @@ TEST(WordPartsTest, CleanWordKeepsTheLettersOnly) {
     EXPECT_EQ(CleanWord(U"1ge-3hen=gehen"), U"gehengehen"); // no blank: the whole line counts
     EXPECT_EQ(CleanWord(kUnmarked), U"gehen");
     EXPECT_EQ(CleanWord(U""), U"");
-}
-
-TEST(WordPartsTest, MarkedWordIsTheTextBeforeTheFirstBlank) {
+    // The marked word is the text before the first blank.
     EXPECT_EQ(MarkedWord(kRareShort), U"1ab.b2il3den");
     EXPECT_EQ(MarkedWord(kShortCommon), kShortCommon);
-}
-
-TEST(WordPartsTest, ExplanationStartsTwoCharactersAfterTheEqualsSign) {
+    // The explanation starts two characters after the equals sign.
     EXPECT_EQ(Explanation(kRareShort), U"darstellen, zeigen");
     EXPECT_EQ(Explanation(kShortCommon), U"");
     EXPECT_EQ(Explanation(U"1ab = "), U"");
@@ -91,10 +81,8 @@ TEST(RandomTest, DrawStaysInRange) {
     EXPECT_EQ(random.Draw(5), 4);
     EXPECT_EQ(random.Draw(0), 0);
     EXPECT_EQ(random.Draw(-3), 0);
-}
-
-TEST(RandomTest, ScriptedDrawsRepeatTheirQueue) {
-    ScriptedRandom random;
+    // Scripted draws repeat their queue.
+    random.Clear();
     random.QueueDraw(2, 7);
     random.QueueDraw(6, 7);
     EXPECT_EQ(random.Draw(7), 2);
@@ -103,19 +91,14 @@ TEST(RandomTest, ScriptedDrawsRepeatTheirQueue) {
     EXPECT_EQ(DrawVerbLineNumber(random, 7), 7);
 }
 
-TEST(RandomTest, StdRandomIsUniformAndRepeatable) {
+TEST(RandomTest, StdRandomIsRepeatableAndBelowOne) {
     StdRandom random(42);
     StdRandom same(42);
-    std::array<int, 4> counts{};
-    for (int i = 0; i < 40000; ++i) {
+    for (int i = 0; i < 1000; ++i) {
         const double r = random.Next();
         ASSERT_GE(r, 0.0);
         ASSERT_LT(r, 1.0);
         EXPECT_EQ(r, same.Next());
-        ++counts[static_cast<std::size_t>(r * 4)];
-    }
-    for (const int count : counts) {
-        EXPECT_NEAR(count, 10000, 500);
     }
 }
 
@@ -175,10 +158,7 @@ TEST_F(WordFileTest, DrawMatchingLineDrawsAmongThePassingLines) {
     random.Clear();
     random.QueueDraw(0, 2);
     EXPECT_EQ(DrawMatchingLine(dir_, rare, random), kRareLong);
-}
-
-TEST_F(WordFileTest, DrawMatchingLineHasNoValueWhenNothingPasses) {
-    ScriptedRandom random;
+    // Nothing passes: no value.
     temp_.Write(kVerbFile, "1la.u2f3en\r\n1le-2b3en\r\n");
     EXPECT_FALSE(DrawMatchingLine(dir_, Selection{Verbenwahl::Seltene, Stammvokal::Alle}, random)
                      .has_value());

@@ -20,23 +20,9 @@ inline constexpr Fault kAllFaults[] = {Fault::Deleted,     Fault::Emptied,      
                                        Fault::Utf16};
 
 inline const char* FaultName(Fault fault) {
-    switch (fault) {
-    case Fault::Deleted:
-        return "Deleted";
-    case Fault::Emptied:
-        return "Emptied";
-    case Fault::Binary:
-        return "Binary";
-    case Fault::OneHugeLine:
-        return "OneHugeLine";
-    case Fault::ByteOrderMark:
-        return "ByteOrderMark";
-    case Fault::LfLineEnds:
-        return "LfLineEnds";
-    case Fault::Utf16:
-        return "Utf16";
-    }
-    return "?";
+    const char* const names[] = {"Deleted",       "Emptied",    "Binary", "OneHugeLine",
+                                 "ByteOrderMark", "LfLineEnds", "Utf16"};
+    return names[static_cast<int>(fault)];
 }
 
 // The file still says what it said: only its line ends or its encoding changed.

@@ -24,194 +24,153 @@
 #include "ui/exercise_frame.h"
 
 #include <fstream>
-#include <functional>
 #include <vector>
 
 namespace tamurik::testing {
 namespace {
 
-// What a screen shows of its words right now, and how it draws the next ones.
 struct ScreenCase {
     const char* name;
     ScreenId id;
     std::vector<std::string> files; // the word files it reads
-    std::function<void(Screen&)> start;
-    std::function<void(Screen&)> drawNext;
-    std::function<std::vector<Text>(Screen&, const MODUL1&)> words;
+};
+
+const std::vector<ScreenCase> kScreens{
+    {"Quatschverben", ScreenId::Quatschverben, {"VERBEN.TXT", "ZAHLVERB.TXT"}},
+    {"VerbenTrennen", ScreenId::VerbenTrennen, {"ZAHLVERB.TXT"}},
+    {"SchnellLesen", ScreenId::SchnellLesen, {"ZAHLVERB.TXT"}},
+    {"AbcVerben", ScreenId::AbcVerben, {"ZAHLVERB.TXT"}},
+    {"Memory", ScreenId::Memory, {"ZAHLREIM.TXT"}},
+    {"ReimverbenFinden", ScreenId::ReimverbenFinden, {"ZAHLREIM.TXT"}},
+    {"ReimverbenSchreiben", ScreenId::ReimverbenSchreiben, {"ZAHLREIM.TXT"}},
+    {"Verbbedeutung", ScreenId::Verbbedeutung, {"ZAHLVERB.TXT"}},
+    {"Galgenspiel", ScreenId::Galgenspiel, {"ZAHLVERB.TXT"}},
+    {"Verbformen", ScreenId::Verbformen, {"ZAHLVERB.TXT"}},
+    {"Zusammenpuzzeln", ScreenId::Zusammenpuzzeln, {"ZAHLVERB.TXT"}},
+    {"Zusammensetzen", ScreenId::Zusammensetzen, {"ZAHLVERB.TXT"}},
+    {"VerbenSchreiben", ScreenId::VerbenSchreiben, {"ZAHLVERB.TXT"}},
+    {"VerbenVerlaengern", ScreenId::VerbenVerlaengern, {"ZAHLVERB.TXT"}},
+    {"Devadodad", ScreenId::Devadodad, {"ZAHLVERB.TXT"}},
 };
 
 template <typename S> S& As(Screen& screen) {
     return dynamic_cast<S&>(screen);
 }
 
-const std::vector<ScreenCase>& Screens() {
-    static const std::vector<ScreenCase> screens{
-        {"Quatschverben",
-         ScreenId::Quatschverben,
-         {"VERBEN.TXT", "ZAHLVERB.TXT"},
-         [](Screen& s) { As<QuatschverbenScreen>(s).StartRun(); },
-         [](Screen& s) {
-             auto& screen = As<QuatschverbenScreen>(s);
-             screen.SkipWord();
-             // The verb list beside the run is read afresh too.
-             screen.ToggleVerbList();
-         },
-         [](Screen& s, const MODUL1&) {
-             return std::vector<Text>{As<QuatschverbenScreen>(s).currentWord().Plain};
-         }},
-        {"VerbenTrennen",
-         ScreenId::VerbenTrennen,
-         {"ZAHLVERB.TXT"},
-         nullptr,
-         [](Screen& s) {
-             auto& screen = As<VerbenTrennenScreen>(s);
-             screen.BuildWorkList();
-             screen.ShowNextVerb();
-         },
-         [](Screen& s, const MODUL1&) {
-             return std::vector<Text>{As<VerbenTrennenScreen>(s).currentLine()};
-         }},
-        {"SchnellLesen",
-         ScreenId::SchnellLesen,
-         {"ZAHLVERB.TXT"},
-         nullptr,
-         [](Screen& s) { As<SchnellLesenScreen>(s).BuildDrawList(); },
-         [](Screen& s, const MODUL1&) {
-             auto& screen = As<SchnellLesenScreen>(s);
-             std::vector<Text> words = screen.drawList();
-             words.push_back(screen.solution());
-             return words;
-         }},
-        {"AbcVerben",
-         ScreenId::AbcVerben,
-         {"ZAHLVERB.TXT"},
-         nullptr,
-         [](Screen& s) { As<AbcVerbenScreen>(s).DrawPool(); },
-         [](Screen& s, const MODUL1& state) {
-             std::vector<Text> words = As<AbcVerbenScreen>(s).pool();
-             words.push_back(state.CurrentWord);
-             return words;
-         }},
-        {"Memory",
-         ScreenId::Memory,
-         {"ZAHLREIM.TXT"},
-         nullptr,
-         [](Screen& s) { As<MemoryScreen>(s).StartGame(); },
-         [](Screen& s, const MODUL1&) {
-             std::vector<Text> words;
-             for (const MemoryCard& card : As<MemoryScreen>(s).game().cards())
-                 words.push_back(card.word);
-             return words;
-         }},
-        {"ReimverbenFinden",
-         ScreenId::ReimverbenFinden,
-         {"ZAHLREIM.TXT"},
-         nullptr,
-         [](Screen& s) {
-             auto& screen = As<ReimverbenFindenScreen>(s);
-             if (screen.DrawRhymePairs()) {
-                 screen.PrintRows();
-                 screen.NextTask();
-             }
-         },
-         [](Screen& s, const MODUL1&) {
-             std::vector<Text> words;
-             for (const RhymePair& pair : As<ReimverbenFindenScreen>(s).pairs()) {
-                 words.push_back(pair.first);
-                 words.push_back(pair.partner);
-             }
-             return words;
-         }},
-        {"ReimverbenSchreiben",
-         ScreenId::ReimverbenSchreiben,
-         {"ZAHLREIM.TXT"},
-         nullptr,
-         [](Screen& s) {
-             auto& screen = As<ReimverbenSchreibenScreen>(s);
-             if (screen.DrawRhymePairs())
-                 screen.ShowNextPair();
-         },
-         [](Screen& s, const MODUL1&) {
-             return std::vector<Text>{As<ReimverbenSchreibenScreen>(s).expectedWord()};
-         }},
-        {"Verbbedeutung",
-         ScreenId::Verbbedeutung,
-         {"ZAHLVERB.TXT"},
-         nullptr,
-         [](Screen& s) { As<VerbbedeutungScreen>(s).DrawMeaningSet(); },
-         [](Screen& s, const MODUL1&) {
-             const auto& questions = As<VerbbedeutungScreen>(s).questions();
-             return std::vector<Text>(questions.begin(), questions.end());
-         }},
-        {"Galgenspiel",
-         ScreenId::Galgenspiel,
-         {"ZAHLVERB.TXT"},
-         nullptr,
-         [](Screen& s) { As<GalgenspielScreen>(s).StartWord(); },
-         [](Screen&, const MODUL1& state) { return std::vector<Text>{state.CurrentWord}; }},
-        {"Verbformen",
-         ScreenId::Verbformen,
-         {"ZAHLVERB.TXT"},
-         nullptr,
-         [](Screen& s) {
-             auto& screen = As<VerbformenScreen>(s);
-             screen.LoadVerbBatch();
-             screen.NextVerb();
-         },
-         [](Screen& s, const MODUL1&) { return As<VerbformenScreen>(s).forms(); }},
-        {"Zusammenpuzzeln",
-         ScreenId::Zusammenpuzzeln,
-         {"ZAHLVERB.TXT"},
-         nullptr,
-         [](Screen& s) {
-             auto& screen = As<ZusammenpuzzelnScreen>(s);
-             screen.ClearFields();
-             screen.NewSet();
-         },
-         [](Screen& s, const MODUL1&) {
-             std::vector<Text> tiles;
-             for (int i = 0; i < PuzzleBoard::kTiles; ++i)
-                 tiles.push_back(As<ZusammenpuzzelnScreen>(s).board().tile(i));
-             return tiles;
-         }},
-        {"Zusammensetzen",
-         ScreenId::Zusammensetzen,
-         {"ZAHLVERB.TXT"},
-         nullptr,
-         [](Screen& s) { As<ZusammensetzenScreen>(s).NextVerb(); },
-         [](Screen& s, const MODUL1&) {
-             return std::vector<Text>{As<ZusammensetzenScreen>(s).grid().verb()};
-         }},
-        {"VerbenSchreiben",
-         ScreenId::VerbenSchreiben,
-         {"ZAHLVERB.TXT"},
-         [](Screen& s) { As<VerbenSchreibenScreen>(s).StartRun(); },
-         [](Screen& s) {
-             auto& screen = As<VerbenSchreibenScreen>(s);
-             screen.LoadWordPool();
-             screen.ShowNextWord();
-         },
-         [](Screen& s, const MODUL1&) {
-             return std::vector<Text>{As<VerbenSchreibenScreen>(s).markedWord()};
-         }},
-        {"VerbenVerlaengern",
-         ScreenId::VerbenVerlaengern,
-         {"ZAHLVERB.TXT"},
-         nullptr,
-         [](Screen& s) { As<VerbenVerlaengernScreen>(s).StartSet(); },
-         [](Screen& s, const MODUL1&) {
-             return std::vector<Text>{As<VerbenVerlaengernScreen>(s).task().line};
-         }},
-        {"Devadodad",
-         ScreenId::Devadodad,
-         {"ZAHLVERB.TXT"},
-         nullptr,
-         [](Screen& s) { As<DevadodadScreen>(s).PrepareWord(); },
-         [](Screen& s, const MODUL1&) {
-             return std::vector<Text>{As<DevadodadScreen>(s).game().CurrentWord};
-         }},
-    };
-    return screens;
+// What the child does to get words on the screen after it is opened.
+void StartOn(ScreenId id, Screen& s) {
+    if (id == ScreenId::Quatschverben)
+        As<QuatschverbenScreen>(s).StartRun();
+    else if (id == ScreenId::VerbenSchreiben)
+        As<VerbenSchreibenScreen>(s).StartRun();
+}
+
+// How the screen draws its next words.
+void DrawNext(ScreenId id, Screen& s) {
+    switch (id) {
+    case ScreenId::Quatschverben:
+        As<QuatschverbenScreen>(s).SkipWord();
+        As<QuatschverbenScreen>(s).ToggleVerbList(); // the verb list is read afresh too
+        break;
+    case ScreenId::VerbenTrennen:
+        As<VerbenTrennenScreen>(s).BuildWorkList();
+        As<VerbenTrennenScreen>(s).ShowNextVerb();
+        break;
+    case ScreenId::SchnellLesen:
+        As<SchnellLesenScreen>(s).BuildDrawList();
+        break;
+    case ScreenId::AbcVerben:
+        As<AbcVerbenScreen>(s).DrawPool();
+        break;
+    case ScreenId::Memory:
+        As<MemoryScreen>(s).StartGame();
+        break;
+    case ScreenId::ReimverbenFinden:
+        if (As<ReimverbenFindenScreen>(s).DrawRhymePairs()) {
+            As<ReimverbenFindenScreen>(s).PrintRows();
+            As<ReimverbenFindenScreen>(s).NextTask();
+        }
+        break;
+    case ScreenId::ReimverbenSchreiben:
+        if (As<ReimverbenSchreibenScreen>(s).DrawRhymePairs())
+            As<ReimverbenSchreibenScreen>(s).ShowNextPair();
+        break;
+    case ScreenId::Verbbedeutung:
+        As<VerbbedeutungScreen>(s).DrawMeaningSet();
+        break;
+    case ScreenId::Galgenspiel:
+        As<GalgenspielScreen>(s).StartWord();
+        break;
+    case ScreenId::Verbformen:
+        As<VerbformenScreen>(s).LoadVerbBatch();
+        As<VerbformenScreen>(s).NextVerb();
+        break;
+    case ScreenId::Zusammenpuzzeln:
+        As<ZusammenpuzzelnScreen>(s).ClearFields();
+        As<ZusammenpuzzelnScreen>(s).NewSet();
+        break;
+    case ScreenId::Zusammensetzen:
+        As<ZusammensetzenScreen>(s).NextVerb();
+        break;
+    case ScreenId::VerbenSchreiben:
+        As<VerbenSchreibenScreen>(s).LoadWordPool();
+        As<VerbenSchreibenScreen>(s).ShowNextWord();
+        break;
+    case ScreenId::VerbenVerlaengern:
+        As<VerbenVerlaengernScreen>(s).StartSet();
+        break;
+    default:
+        As<DevadodadScreen>(s).PrepareWord();
+    }
+}
+
+// What the screen shows of its words right now.
+std::vector<Text> Words(ScreenId id, Screen& s, const MODUL1& state) {
+    std::vector<Text> words;
+    switch (id) {
+    case ScreenId::Quatschverben:
+        return {As<QuatschverbenScreen>(s).currentWord().Plain};
+    case ScreenId::VerbenTrennen:
+        return {As<VerbenTrennenScreen>(s).currentLine()};
+    case ScreenId::SchnellLesen:
+        words = As<SchnellLesenScreen>(s).drawList();
+        words.push_back(As<SchnellLesenScreen>(s).solution());
+        return words;
+    case ScreenId::AbcVerben:
+        words = As<AbcVerbenScreen>(s).pool();
+        words.push_back(state.CurrentWord);
+        return words;
+    case ScreenId::Memory:
+        for (const MemoryCard& card : As<MemoryScreen>(s).game().cards())
+            words.push_back(card.word);
+        return words;
+    case ScreenId::ReimverbenFinden:
+        for (const RhymePair& pair : As<ReimverbenFindenScreen>(s).pairs())
+            words.insert(words.end(), {pair.first, pair.partner});
+        return words;
+    case ScreenId::ReimverbenSchreiben:
+        return {As<ReimverbenSchreibenScreen>(s).expectedWord()};
+    case ScreenId::Verbbedeutung:
+        for (const Text& question : As<VerbbedeutungScreen>(s).questions())
+            words.push_back(question);
+        return words;
+    case ScreenId::Verbformen:
+        return As<VerbformenScreen>(s).forms();
+    case ScreenId::Zusammenpuzzeln:
+        for (int i = 0; i < PuzzleBoard::kTiles; ++i)
+            words.push_back(As<ZusammenpuzzelnScreen>(s).board().tile(i));
+        return words;
+    case ScreenId::Zusammensetzen:
+        return {As<ZusammensetzenScreen>(s).grid().verb()};
+    case ScreenId::VerbenSchreiben:
+        return {As<VerbenSchreibenScreen>(s).markedWord()};
+    case ScreenId::VerbenVerlaengern:
+        return {As<VerbenVerlaengernScreen>(s).task().line};
+    case ScreenId::Devadodad:
+        return {As<DevadodadScreen>(s).game().CurrentWord};
+    default:
+        return {state.CurrentWord}; // Galgenspiel
+    }
 }
 
 struct RunCase {
@@ -222,7 +181,7 @@ struct RunCase {
 
 std::vector<RunCase> AllRuns() {
     std::vector<RunCase> runs;
-    for (const ScreenCase& screen : Screens())
+    for (const ScreenCase& screen : kScreens)
         for (const std::string& file : screen.files)
             for (Fault fault : kAllFaults)
                 runs.push_back({&screen, file, fault});
@@ -262,7 +221,7 @@ protected:
                 << Utf8(dialogs_.last().text);
             return;
         }
-        const std::vector<Text> words = c.words(screen, state_);
+        const std::vector<Text> words = Words(c.id, screen, state_);
         ASSERT_FALSE(words.empty()) << "no word shown";
         for (const Text& word : words) {
             EXPECT_FALSE(CleanWord(word).empty()) << "an empty word";
@@ -276,8 +235,7 @@ TEST_P(WordFileFaultTest, ScreenGoesOnOrSaysWhatIsWrong) {
     const ScreenCase& c = *run.screen;
     navigator_->Open(c.id);
     Screen& screen = navigator_->screen(c.id);
-    if (c.start)
-        c.start(screen);
+    StartOn(c.id, screen);
     ASSERT_TRUE(screen.isVisible());
     ExpectGoesOnOrSaysWhy(c, screen, run.file, true);
     dialogs_.ClearShown(); // the exercise's own hints
@@ -285,7 +243,7 @@ TEST_P(WordFileFaultTest, ScreenGoesOnOrSaysWhatIsWrong) {
     // Between two draws, the file changes.
     Damage(folder_, run.file, run.fault);
     const bool readable = StillReadable(run.fault);
-    c.drawNext(screen);
+    DrawNext(c.id, screen);
     {
         SCOPED_TRACE("next draw");
         ExpectGoesOnOrSaysWhy(c, screen, run.file, readable);
@@ -300,8 +258,8 @@ TEST_P(WordFileFaultTest, ScreenGoesOnOrSaysWhatIsWrong) {
     }
     dialogs_.ClearShown();
     navigator_->Open(c.id);
-    if (c.start && screen.isVisible())
-        c.start(screen);
+    if (screen.isVisible())
+        StartOn(c.id, screen);
     {
         SCOPED_TRACE("opened again");
         ExpectGoesOnOrSaysWhy(c, screen, run.file, readable);

@@ -11,8 +11,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <map>
 #include <set>
+#include <sstream>
 #include <string>
 
 namespace tamurik {
@@ -54,51 +56,30 @@ const std::pair<std::string, std::string> kHandMade[] = {
     {"lang_unmarkiert silbentrennendes_h wechsel_e_ie", "1s2e-h3en"},
     {"zwielaut wechsel_au_aeu", "1l2au-f3en"},
     {"lang_unmarkiert sz_nach_lang wechsel_o_oe", "1st2o-ß3en"},
-    {"zwielaut sz_nach_lang", "1h2ei-ß3en"},
     {"lang_unmarkiert sz_nach_lang", "1gr2ü-ß3en 1sp2a-ß3en"},
     {"lang_doppelvokal", "12aa-l3en 1l2ee-r3en 1t2ee-r3en"},
     {"zwielaut", "1b2au-3en 1l2ai-ch3en"},
     {"zwielaut endung_ern", "1f2ei-3ern 1schl2eu-d3ern"},
-    {"kurz_doppelkonsonant endung_eln", "1s2am.m3eln"},
-    {"kurz_konsonantengruppe endung_ern", "1w2an.d3ern 1t2isch.l3ern 1h2ams.t3ern"},
     {"lang_unmarkiert silbentrennendes_h", "1dr2e-h3en 1bl2ü-h3en"},
-    {"lang_ie silbentrennendes_h", "1z2ie-h3en"},
-    {"zwielaut silbentrennendes_h", "1r2ei-h3en"},
     {"kurz_konsonantengruppe",
      "1f2i.sch3en 1h2e.x3en 1s2in.g3en 1br2in.g3en 1d2amp.f3en 12ach.t3en 1l2er.n3en 1w2id.m3en"},
     {"kurz_konsonantengruppe wechsel_e_i", "1br2e.ch3en 1h2el.f3en 1w2er.f3en"},
     {"kurz_doppelkonsonant auslautverhaertung", "12eg.g3en 1schr2ub.b3en"},
     {"lang_h", "1w2oh-n3en"},
     {"lang_h wechsel_e_i", "1n2eh-m3en"},
-    {"lang_h endung_ern", "1b2oh-n3ern"},
-    {"kurz_doppelkonsonant wechsel_e_i", "1tr2ef.f3en 12es.s3en 1qu2el.l3en"},
-    {"lang_unmarkiert wechsel_e_i", "1tr2e-t3en"},
-    {"kurz_konsonantengruppe wechsel_a_ae", "1h2al.t3en 1w2a.sch3en"},
     {"kurz_doppelkonsonant wechsel_a_ae", "1f2al.l3en 1l2as.s3en"},
     {"lang_unmarkiert wechsel_a_ae", "1schl2a-f3en"},
-    {"lang_unmarkiert wechsel_a_ae auslautverhaertung", "1l2a-d3en"},
     {"kurz_tz endung_eln", "1kr2it.z3eln"},
-    {"kurz_ck endung_eln", "1w2a.ck3eln"},
-    {"kurz_ck endung_ern", "1fl2a.ck3ern"},
-    {"kurz_konsonantengruppe endung_eln", "1k2u.sch3eln"},
     {"zwielaut auslautverhaertung", "1schr2ei-b3en 1kl2ei-d3en"},
     {"lang_unmarkiert", "1qu2a-k3en 1thr2o-n3en 12u-z3en"},
     {"lang_ie", "1qu2ie-k3en 1h2ie-v3en"},
-    {"lang_unmarkiert silbentrennendes_h endung_ern", "1n2ä-h3ern"},
-    {"lang_ie silbentrennendes_h endung_ern", "1w2ie-h3ern"},
     {"zwielaut sz_nach_lang endung_eln", "1m2ei-ß3eln"},
-    {"zwielaut sz_nach_lang endung_ern", "12äu-ß3ern"},
 };
 
 // The words of a text, split at blanks.
 std::vector<std::string> Words(const std::string& text) {
-    std::vector<std::string> words;
-    for (std::size_t start = 0; start < text.size();) {
-        const std::size_t end = std::min(text.find(' ', start), text.size());
-        words.push_back(text.substr(start, end - start));
-        start = end + 1;
-    }
-    return words;
+    std::istringstream in(text);
+    return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
 }
 
 // The table's keys in the order of AllPhenomena, with the syllable boundary every verb has.
@@ -206,10 +187,11 @@ TEST(Phenomena, AnAnswerCountsForWhatWasAsked) {
         {asked::kSeparator, U"1g2e-b3en", "lang_unmarkiert silbengrenze"},
         {asked::kVowelLength, U"1g2e-b3en", "lang_unmarkiert"},
         {asked::kVowelLength, U"1h2ei-ß3en", "zwielaut sz_nach_lang"},
-        {asked::kReality, U"1g2e-b3en", ""},
-        {asked::kOrder, U"1g2e-b3en", ""},
-        {asked::kMeaning, U"1g2e-b3en", ""},
-        {asked::kRhymePartner, U"1g2e-b3en", ""},
+        // What is asked of the meaning, the order or a rhyme counts for no spelling.
+        {asked::kReality, U"1k2om.m3en", ""},
+        {asked::kOrder, U"1k2om.m3en", ""},
+        {asked::kMeaning, U"1k2om.m3en", ""},
+        {asked::kRhymePartner, U"1k2om.m3en", ""},
         {asked::kReading, U"1s2am.m3eln", "kurz_doppelkonsonant endung_eln"},
         {asked::kLetter, U"1dr2e-h3en", "lang_unmarkiert silbentrennendes_h"},
         {asked::kWordPart, U"1f2ei-3ern", "zwielaut endung_ern"},
@@ -218,7 +200,6 @@ TEST(Phenomena, AnAnswerCountsForWhatWasAsked) {
         {asked::kWirForm, U"1l2ie-b3en", "lang_ie"},
         {asked::kDuForm, U"1g2e-b3en", "wechsel_e_i auslautverhaertung"},
         {asked::kErForm, U"1f2ah-r3en", "wechsel_a_ae"},
-        {asked::kDuForm, U"1s2am.m3eln", "kurz_doppelkonsonant endung_eln"},
         {asked::kErForm, U"1h2ei-ß3en", "sz_nach_lang"},
         {asked::kDuForm, U"1w2oh-n3en", ""},
         {asked::kLengthening, U"1l2e-b3en", "auslautverhaertung"},
@@ -227,7 +208,6 @@ TEST(Phenomena, AnAnswerCountsForWhatWasAsked) {
         {asked::kLengthening, U"1l2au-f3en", "wechsel_au_aeu"},
         {asked::kLengthening, U"1f2eu-3ern", ""},
         {"unbekannt", U"1g2e-b3en", ""},
-        {"", U"1g2e-b3en", ""},
     };
     for (const Row& row : rows)
         EXPECT_EQ(Keys(AnswerPhenomena(row.asked, row.item)), row.keys)

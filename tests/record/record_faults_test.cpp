@@ -2,6 +2,7 @@
 // The read-only folder, the full disk, the killed program and the second copy are real: the
 // helper runs as a process of its own (record_test_main.cpp), unprivileged where it matters.
 
+#include "record/sql.h"
 #include "tests/record/record_support.h"
 
 #include <QFile>
@@ -82,7 +83,8 @@ TEST_F(RecordTest, AFileOfANewerProgramIsLeftAsItIs) {
     record->SetChild(U"Lena");
     record.reset();
     Peek(dir_.path() / "lernstand.sqlite")
-        .Value(QStringLiteral("UPDATE schema_version SET version = 2"));
+        .Value(
+            QStringLiteral("UPDATE schema_version SET version = %1").arg(sql::kSchemaVersion + 1));
     const auto before = Contents(dir_.path());
     record = MakeRecord();
     record->SetChild(U"Lena");

@@ -12,6 +12,8 @@ namespace tamurik::testing {
 namespace fs = std::filesystem;
 
 RecordTest::RecordTest() {
+    // The helpers that run as another user must reach the folders inside.
+    fs::permissions(dir_.path(), fs::perms(0755));
     SetDay(20794); // Monday, 7 December 2026
 }
 

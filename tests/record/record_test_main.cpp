@@ -5,6 +5,8 @@
 //   play FOLDER LIMIT              a child plays 20 answers; with a LIMIT (bytes per file) or on
 //                                  a small disk it plays 2000 long ones until the disk is full,
 //                                  then prints what the file holds
+//   teacher FOLDER                 what the teacher area reads and changes: prints the problem
+//                                  told, the children, and whether the PIN and a name were set
 // Every message of the record is printed as "message TEXT", its line breaks as " | ".
 
 #include "learning/record.h"
@@ -43,6 +45,13 @@ int ChildMain(const QStringList& args) {
                                  QString::number(n).toStdU32String(), n % 3 != 0, n, true});
             Print(QStringLiteral("ok %1").arg(n));
         }
+        return 0;
+    }
+    if (mode == QLatin1String("teacher")) {
+        Print(QStringLiteral("problem ") + QString::fromStdU32String(record.Problem()));
+        Print(QStringLiteral("children %1").arg(record.Children().size()));
+        Print(QStringLiteral("lock %1").arg(record.SetLock(TeacherLock{"x", 0, 0})));
+        Print(QStringLiteral("rename %1").arg(static_cast<int>(record.RenameChild(1, U"Max"))));
         return 0;
     }
     const rlim_t limit = args.value(2).toULongLong();

@@ -16,7 +16,12 @@ TEST(CatchWordTest, PlainVerbOrTheFallback) {
     EXPECT_EQ(CatchWord(Text(U"123.-")), U"Quatschverben");
     EXPECT_EQ(CatchWord(Text(30, U'a')), Text(30, U'a'));
     EXPECT_EQ(CatchWord(Text(31, U'a')), U"Quatschverben");
+    // The letters jump at every multiple of the interval, never at the start.
     EXPECT_FALSE(JumpDue(5, 0)) << "no interval, no jump";
+    EXPECT_FALSE(JumpDue(0, 3));
+    EXPECT_FALSE(JumpDue(2, 3));
+    EXPECT_TRUE(JumpDue(3, 3));
+    EXPECT_TRUE(JumpDue(6, 3));
 }
 
 class CatchGameTest : public ::testing::Test {
@@ -80,17 +85,6 @@ TEST_F(CatchGameTest, AGeneratorStuckOnOneCellStillSpreadsTheLetters) {
     ExpectSpreadOut();
 }
 
-TEST_F(CatchGameTest, RealDrawsKeepOffTheCatcherAndEachOther) {
-    StdRandom random(20261206);
-    game_.Prepare(U"zusammenpuzzeln");
-    for (int round = 0; round < 200; ++round) {
-        game_.PosX = round % kFieldColumns;
-        game_.PosY = round % kFieldRows;
-        game_.ScatterLetters(random);
-        ExpectSpreadOut();
-    }
-}
-
 TEST_F(CatchGameTest, OnlyTheFirstOfRepeatedLettersIsCaught) {
     game_.Prepare(U"nenn");
     Place(1, 10, 6);
@@ -111,6 +105,19 @@ TEST_F(CatchGameTest, OnlyTheFirstOfRepeatedLettersIsCaught) {
     EXPECT_EQ(Cell(3), std::make_pair(5, 5));
     EXPECT_FALSE(game_.CheckCatch()) << "a letter is caught once";
     EXPECT_EQ(game_.length(), 4);
+}
+
+TEST_F(CatchGameTest, TheCatcherStopsAtTheEdgesOfTheField) {
+    for (int i = 0; i < kFieldColumns; ++i) {
+        game_.Move(CatcherMove::Up);
+        game_.Move(CatcherMove::Left);
+    }
+    EXPECT_EQ(std::make_pair(game_.PosX, game_.PosY), std::make_pair(0, 0));
+    for (int i = 0; i < kFieldColumns; ++i) {
+        game_.Move(CatcherMove::Down);
+        game_.Move(CatcherMove::Right);
+    }
+    EXPECT_EQ(std::make_pair(game_.PosX, game_.PosY), std::make_pair(17, 10));
 }
 
 } // namespace

@@ -16,9 +16,7 @@ TEST(ColourStepsTest, ColoursStartOverAfterTheirLastValue) {
     EXPECT_EQ(NextPartColour(14), 15);
     EXPECT_EQ(NextPartColour(15), 0);
     EXPECT_EQ(NextPartColour(99), 0);
-}
-
-TEST(ColourStepsTest, SizeSnapsDownToTheOfferedSizes) {
+    // The size snaps down to the offered sizes.
     EXPECT_EQ(SnapFontSize(20), 20);
     EXPECT_EQ(SnapFontSize(23), 20);
     EXPECT_EQ(SnapFontSize(35), 32);
@@ -48,9 +46,7 @@ TEST(ColourStepsTest, RecommendedFontsAreTheSchoolFontsAndOurOwn) {
     EXPECT_FALSE(IsRecommendedFont(U""));
     EXPECT_EQ(RecommendedFonts({U"Zeta", U"Verdana", U"DejaVu Sans", U"tmk1", U"Ausdruck"}),
               (std::vector<Text>{U"Verdana", U"tmk1", U"Ausdruck"}));
-}
-
-TEST(ColourStepsTest, FontPositionIsZeroForAFontThatIsNotInstalled) {
+    // The font position is zero for a font that is not installed.
     const std::vector<Text> fonts{U"Arial", U"DejaVu Sans", U"Verdana"};
     EXPECT_EQ(FontPosition(fonts, U"Verdana"), 2);
     EXPECT_EQ(FontPosition(fonts, U"Arial"), 0);

@@ -4,12 +4,12 @@
 #include "menu/main_menu.h"
 #include "ui/text_qt.h"
 
-#include <QApplication>
-#include <QMouseEvent>
+#include <QLabel>
+#include <QListWidget>
 #include <QTest>
 
 #include <fstream>
-#include <random>
+#include <iterator>
 
 namespace tamurik::testing {
 
@@ -35,23 +35,17 @@ void WriteWordFiles(const std::filesystem::path& folder) {
 }
 
 AppTest::AppTest() {
-    std::random_device entropy;
-    folder_ = std::filesystem::temp_directory_path() /
-              ("tamurik-screen-" + std::to_string(entropy()) + std::to_string(entropy()));
-    std::filesystem::create_directories(folder_);
     WriteWordFiles(folder_);
     dir_ = std::make_unique<FullDiskWorkDir>(folder_);
 }
 
 AppTest::~AppTest() {
     navigator_.reset();
-    std::error_code ignored;
-    std::filesystem::remove_all(folder_, ignored);
 }
 
 void AppTest::Start() {
     ASSERT_TRUE(RunStartUp(*dir_, state_, dialogs_));
-    navigator_ = std::make_unique<AppNavigator>(state_, *dir_, random_, clock_, dialogs_);
+    navigator_ = std::make_unique<AppNavigator>(state_, *dir_, random_, clock_, dialogs_, &record_);
     navigator_->setQuitHandler([this] { ++quitCalls_; });
     navigator_->ShowMenu();
 }
@@ -66,12 +60,34 @@ void AppTest::Click(QWidget* widget) {
     QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
 }
 
-void AppTest::HoverOver(QWidget* widget) {
-    ASSERT_NE(widget, nullptr);
-    QMouseEvent move(QEvent::MouseMove, QPointF(widget->rect().center()),
-                     widget->mapToGlobal(QPointF(widget->rect().center())), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &move);
+QString AppTest::TextOf(QWidget* window, const QString& label) {
+    auto* found = Find<QLabel>(window, label);
+    return found ? found->text() : QString();
+}
+
+QStringList AppTest::Items(QWidget* window, const QString& list) {
+    QStringList items;
+    if (auto* found = Find<QListWidget>(window, list))
+        for (int row = 0; row < found->count(); ++row)
+            items << found->item(row)->text();
+    return items;
+}
+
+std::vector<std::string> AppTest::Told(const std::string& exercise, bool fromVerbList) {
+    std::vector<std::string> lines;
+    for (const Answer& a : record_.answers) {
+        EXPECT_EQ(a.exercise, exercise);
+        EXPECT_EQ(a.fromVerbList, fromVerbList) << ToUtf8(a.item);
+        lines.push_back(ToUtf8(a.item) + " " + a.asked + " " + ToUtf8(a.given) +
+                        (a.right ? " + " : " - ") + std::to_string(a.millis));
+    }
+    record_.answers.clear();
+    return lines;
+}
+
+std::string AppTest::FileBytes(const std::string& name) const {
+    std::ifstream in(folder_ / name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 } // namespace tamurik::testing

@@ -7,16 +7,20 @@
 #include "core/random.h"
 #include "core/state.h"
 #include "core/work_dir.h"
+#include "learning/record.h"
+#include "tests/core/temp_dir.h"
 #include "tests/support/full_disk.h"
 #include "tests/support/scripted_dialogs.h"
+
+#include <QStringList>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <memory>
 #include <string>
-
-class QWidget;
+#include <vector>
 
 namespace tamurik::testing {
 
@@ -25,6 +29,23 @@ void WriteFile(const std::filesystem::path& folder, const std::string& name,
                const std::string& bytes);
 // Small word files that pass the start-up checks: 12 verbs, 9 rhyme pairs.
 void WriteWordFiles(const std::filesystem::path& folder);
+
+// A learning record that keeps every answer in memory and offers the due verbs a test sets,
+// counting how often it was asked for them.
+class RecordingRecord : public Record {
+public:
+    void SetChild(const Text& name) override { child = name; }
+    void Report(const Answer& answer) override { answers.push_back(answer); }
+    std::vector<Text> DueVerbs() override {
+        ++dueAsked;
+        return due;
+    }
+
+    Text child;
+    std::vector<Answer> answers;
+    std::vector<Text> due;
+    int dueAsked = 0;
+};
 
 class AppTest : public ::testing::Test {
 protected:
@@ -37,16 +58,29 @@ protected:
     template <typename T = QWidget> T* Find(QWidget* window, const QString& name);
     // Clicks a widget with the left mouse button, as the child does.
     void Click(QWidget* widget);
-    void HoverOver(QWidget* widget);
+    void Press(QWidget* window, const QString& name) { Click(Find(window, name)); }
     QWidget* Menu();
+    // Opens a screen through the navigator, as the main menu does.
+    template <typename S> S* OpenScreen(ScreenId id);
+    // What a label shows, and the lines of a list.
+    QString TextOf(QWidget* window, const QString& label);
+    QStringList Items(QWidget* window, const QString& list);
+    // The bytes of a file of the working folder; empty when there is none.
+    std::string FileBytes(const std::string& name) const;
+    // The answers the learning record heard since the last call, one line each: item, asked,
+    // given, + or -, milliseconds. Each must come from `exercise` and be about a verb of the
+    // verb list or not.
+    std::vector<std::string> Told(const std::string& exercise, bool fromVerbList = true);
 
-    std::filesystem::path folder_;
+    test::TempDir temp_;
+    std::filesystem::path folder_ = temp_.path();
     // SetFull(true) makes every later write fail, as on a full disk.
     std::unique_ptr<FullDiskWorkDir> dir_;
     MODUL1 state_;
     ScriptedRandom random_;
     FixedClock clock_{Date{5, 12, 2026}};
     ScriptedDialogs dialogs_;
+    RecordingRecord record_;
     std::unique_ptr<AppNavigator> navigator_;
     int quitCalls_ = 0;
 };
@@ -56,6 +90,13 @@ template <typename T> T* AppTest::Find(QWidget* window, const QString& name) {
     if (found == nullptr)
         ADD_FAILURE() << "no widget " << name.toStdString();
     return found;
+}
+
+template <typename S> S* AppTest::OpenScreen(ScreenId id) {
+    navigator_->Open(id);
+    auto* screen = dynamic_cast<S*>(navigator_->existing(id));
+    EXPECT_NE(screen, nullptr);
+    return screen;
 }
 
 } // namespace tamurik::testing

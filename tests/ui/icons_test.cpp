@@ -1,15 +1,12 @@
-// The icon set: every icon the screens ask for is in the resource, loads cleanly in Qt's SVG
-// renderer and fills its box when drawn at menu size.
+// The icon set: every icon the screens ask for is in the resource and loads cleanly in Qt's SVG
+// renderer.
 
 #include <QDir>
-#include <QImage>
-#include <QPainter>
 #include <QSvgRenderer>
 #include <QtGlobal>
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
@@ -68,16 +65,6 @@ void collectMessages(QtMsgType type, const QMessageLogContext&, const QString& t
         gMessages << text;
 }
 
-QImage draw(const QString& name, int size) {
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QSvgRenderer renderer(pathOf(name));
-    QPainter painter(&image);
-    renderer.render(&painter, QRectF(0, 0, size, size));
-    painter.end();
-    return image;
-}
-
 class IconsTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { registerIcons(); }
@@ -96,67 +83,19 @@ TEST_F(IconsTest, ResourceHoldsExactlyTheNamedIcons) {
         EXPECT_TRUE(expected.count(entry)) << "icon nobody uses: " << entry.toStdString();
 }
 
-TEST_F(IconsTest, EveryIconParsesWithoutWarningsOnA64Grid) {
+// Every icon loads cleanly on a 64 grid.
+TEST_F(IconsTest, EveryIconParsesWithoutWarnings) {
     for (const QString& name : allNames()) {
         SCOPED_TRACE(name.toStdString());
         gMessages.clear();
         const QtMessageHandler previous = qInstallMessageHandler(collectMessages);
         QSvgRenderer renderer(pathOf(name));
         qInstallMessageHandler(previous);
-
         EXPECT_TRUE(renderer.isValid());
         EXPECT_TRUE(gMessages.isEmpty()) << gMessages.join(QLatin1Char('\n')).toStdString();
-        EXPECT_EQ(renderer.defaultSize().width(), 64);
-        EXPECT_EQ(renderer.defaultSize().height(), 64);
-        const QRectF box = renderer.viewBoxF();
-        EXPECT_TRUE(box.x() == 0 && box.y() == 0 && box.width() == 64 && box.height() == 64)
-            << box.x() << " " << box.y() << " " << box.width() << " " << box.height();
+        EXPECT_EQ(renderer.viewBoxF(), QRectF(0, 0, 64, 64));
+        EXPECT_EQ(renderer.defaultSize(), QSize(64, 64));
     }
-}
-
-TEST_F(IconsTest, EveryIconFillsItsBoxAtMenuSize) {
-    // At 48 pixels a child must still see a picture, not a speck in a corner: the drawing
-    // reaches across most of the box and covers a good part of it.
-    const int size = 48;
-    for (const QString& name : allNames()) {
-        SCOPED_TRACE(name.toStdString());
-        const QImage image = draw(name, size);
-        int left = size, right = -1, top = size, bottom = -1, covered = 0;
-        for (int y = 0; y < size; ++y) {
-            for (int x = 0; x < size; ++x) {
-                if (qAlpha(image.pixel(x, y)) < 128)
-                    continue;
-                ++covered;
-                left = std::min(left, x);
-                right = std::max(right, x);
-                top = std::min(top, y);
-                bottom = std::max(bottom, y);
-            }
-        }
-        ASSERT_GT(covered, 0) << "draws nothing";
-        EXPECT_GE(right - left + 1, size * 3 / 4);
-        EXPECT_GE(bottom - top + 1, size * 3 / 4);
-        EXPECT_GE(covered, size * size / 4);
-    }
-}
-
-TEST_F(IconsTest, ExerciseParrotsShareThePoseButNotThePicture) {
-    // The same parrot sits in every exercise icon, so its dark pupil is at the same spot in all
-    // of them; plumage and sign make each icon its own.
-    const int size = 64;
-    std::vector<QImage> images;
-    for (const QString& name : kParrots) {
-        SCOPED_TRACE(name.toStdString());
-        const QImage image = draw(name, size);
-        const QColor pupil = image.pixelColor(25, 17);
-        EXPECT_EQ(pupil.alpha(), 255);
-        EXPECT_LT(pupil.lightness(), 80);
-        images.push_back(image);
-    }
-    for (std::size_t i = 0; i < images.size(); ++i)
-        for (std::size_t j = i + 1; j < images.size(); ++j)
-            EXPECT_NE(images[i], images[j])
-                << kParrots[i].toStdString() << " looks exactly like " << kParrots[j].toStdString();
 }
 
 } // namespace

@@ -34,6 +34,9 @@ TEST(RhymePairsTest, ListLinesPairUpAndALonelyLastLineIsLeftOut) {
     const auto pairs = RhymePairsOf({U"1b2a-d3en", U"1l2a-d3en", U"1k2o.ch3en"});
     ASSERT_EQ(pairs.size(), 1u);
     EXPECT_EQ(pairs[0], (RhymePair{U"1b2a-d3en", U"1l2a-d3en"}));
+    // A pair with a damaged line is left out; the pairs after it keep their lines.
+    EXPECT_EQ(RhymePairsOf({U"1b2a-d3en", U"\x01", U"1k2o.ch3en", U"1p2o.ch3en"}),
+              (std::vector<RhymePair>{{U"1k2o.ch3en", U"1p2o.ch3en"}}));
     EXPECT_EQ(RhymePart(U"1tr2en.n3en"), U"2en.n3en");
     EXPECT_EQ(RhymePart(U"rennen"), U"");
 }
@@ -128,6 +131,21 @@ TEST_F(MemoryGameTest, CardsAreSpreadAndPartnersDoNotAllLieSideBySide) {
     EXPECT_LT(sideBySide, 9);
 }
 
+TEST_F(MemoryGameTest, AWrongPairIsTurnedBackAtTheNextClickForAPoint) {
+    // The first field starts the wrong pair, so that field 1 is turned back too.
+    int other = 2;
+    while (game_.card(other).pair == game_.card(1).pair)
+        ++other;
+    long long points = 1;
+    game_.TurnCard(1, points);
+    game_.TurnCard(other, points);
+    const MemoryTurn turn = game_.TurnCard(FieldsOf(game_.card(1).pair).second, points);
+    EXPECT_EQ(turn.coveredAgain[0], 1);
+    EXPECT_EQ(turn.coveredAgain[1], other);
+    EXPECT_EQ(points, 0);
+    EXPECT_EQ(game_.firstPick(), FieldsOf(game_.card(1).pair).second);
+}
+
 TEST_F(MemoryGameTest, SameFieldTwiceIsNoPairAndTheLastPairFinishes) {
     long long points = 0;
     for (int pair = 1; pair <= 9; ++pair) {
@@ -135,16 +153,12 @@ TEST_F(MemoryGameTest, SameFieldTwiceIsNoPairAndTheLastPairFinishes) {
         game_.TurnCard(a, points);
         game_.TurnCard(a, points);
         EXPECT_EQ(game_.secondPick(), 0);
-        EXPECT_EQ(game_.TurnCard(b, points).finished, pair == 9);
+        const MemoryTurn turn = game_.TurnCard(b, points);
+        EXPECT_EQ(turn.finished, pair == 9);
+        EXPECT_EQ(std::make_pair(turn.pairFields[0], turn.pairFields[1]), std::make_pair(a, b));
+        EXPECT_EQ(game_.firstPick(), 0) << "a found pair ends the turn";
     }
     EXPECT_EQ(points, 18);
-}
-
-TEST(MeaningLineTest, TheVerbListLineWithItsExplanationElseTheVerb) {
-    const std::vector<Text> verbs{U"1sp2ie-l3en", U"1sch2uf.t3en = schwer arbeiten"};
-    EXPECT_EQ(MeaningLine(verbs, U"1sch2uf.t3en"), U"schuften = schwer arbeiten");
-    EXPECT_EQ(MeaningLine(verbs, U"1l2a-d3en"), U"laden");
-    EXPECT_EQ(MeaningLine(verbs, U""), U"") << "an empty line of the list matches nothing";
 }
 
 TEST(RhymeWritingTest, LettersKeepTheirPartsAndTheRhymeIsHidden) {
@@ -157,6 +171,10 @@ TEST(RhymeWritingTest, LettersKeepTheirPartsAndTheRhymeIsHidden) {
     EXPECT_EQ(MaskedRhyme(U"1kl2in.g3en"), U"kl_____");
     EXPECT_EQ(MaskedRhyme(U"ohne"), U"ohne");
     EXPECT_EQ(PartLetters(U"ab2c")[0].part, 0);
+    // A letter is drawn with the mark of its part in front.
+    EXPECT_EQ(MarkedLetter(letters.front()), U"1k");
+    EXPECT_EQ(MarkedLetter(letters.back()), U"3n");
+    EXPECT_EQ(MarkedLetter({U'a', 0}), U"a");
 }
 
 TEST(MeaningSetTest, FourDifferentLinesInFileOrderOrAllThereAre) {
@@ -173,6 +191,11 @@ TEST(MeaningSetTest, FourDifferentLinesInFileOrderOrAllThereAre) {
     EXPECT_EQ(MeaningAnswer(U"1s2äu-m3en = warten, zögern"), U" warten, zögern");
     EXPECT_EQ(MeaningVerb(U"1s2äu-m3en = warten, zögern"), U"1s2äu-m3en");
     EXPECT_EQ(MeaningAnswer(U"ohne"), U"");
+    // The meaning line: the verb list line with its explanation, else the verb.
+    const std::vector<Text> verbs{U"1sp2ie-l3en", U"1sch2uf.t3en = schwer arbeiten"};
+    EXPECT_EQ(MeaningLine(verbs, U"1sch2uf.t3en"), U"schuften = schwer arbeiten");
+    EXPECT_EQ(MeaningLine(verbs, U"1l2a-d3en"), U"laden");
+    EXPECT_EQ(MeaningLine(verbs, U""), U"") << "an empty line of the list matches nothing";
 }
 
 } // namespace

@@ -26,8 +26,7 @@ protected:
         Start();
     }
     VerbbedeutungScreen* Open() {
-        navigator_->Open(ScreenId::Verbbedeutung);
-        screen_ = dynamic_cast<VerbbedeutungScreen*>(navigator_->existing(ScreenId::Verbbedeutung));
+        screen_ = OpenScreen<VerbbedeutungScreen>(ScreenId::Verbbedeutung);
         return screen_;
     }
     ClickLabel* Field(int n) {
@@ -47,11 +46,7 @@ TEST_F(VerbbedeutungScreenTest, FieldsHoldTheExplanationsInFileOrderAsPlainText)
     EXPECT_EQ(Field(4)->text(), " <i>nörgeln</i>");
     EXPECT_EQ(Field(4)->textFormat(), Qt::PlainText);
     EXPECT_EQ(screen_->currentLine(), U"1z2au-d3ern = warten, zögern");
-}
-
-TEST_F(VerbbedeutungScreenTest, AFieldThatIsPartOfTheLineCountsAsRight) {
-    Open();
-    // " warten" belongs to "säumen" but stands in the line of "zaudern" too.
+    // " warten" belongs to "säumen" but stands in the line of "zaudern" too: it counts as right.
     Click(Field(2));
     EXPECT_EQ(state_.Points, 1);
     EXPECT_EQ(screen_->currentLine(), U"1s2äu-m3en = warten");
@@ -85,30 +80,10 @@ TEST_F(VerbbedeutungScreenTest, WrongAnswerAndHintShowTheMessageField) {
     EXPECT_EQ(state_.Points, 1);
     Click(Field(1));
     EXPECT_FALSE(Message()->isVisible()) << "the next question hides it";
-}
-
-TEST_F(VerbbedeutungScreenTest, ShortVowelAsksOnlyRareVerbsWithADot) {
-    Open();
-    screen_->group(SelectionGroup::Stammvokal)->choose(static_cast<int>(Stammvokal::Kurz));
-    // Three rare verbs have a short vowel: the fourth field stays empty and cannot be chosen.
-    ASSERT_EQ(screen_->questions().size(), 3u);
-    for (const Text& line : screen_->questions())
-        EXPECT_TRUE(Contains(line, U'.')) << Utf8(line);
-    EXPECT_EQ(Field(4)->text(), "");
-    EXPECT_FALSE(Field(4)->isClickable());
-    Click(Field(4));
-    EXPECT_EQ(state_.Points, 0);
-    EXPECT_FALSE(Message()->isVisible());
-}
-
-TEST_F(VerbbedeutungScreenTest, ListWithoutRareVerbsSendsTheChildBackToTheMenu) {
-    WriteFile(folder_, "ZAHLVERB.TXT", "1sp2ie-l3en\r\n1r2en.n3en\r\n");
-    dialogs_.QueueAnswer(DialogAnswer::Ok);
-    Open();
-    ASSERT_EQ(dialogs_.shown().size(), 1u);
-    EXPECT_NE(dialogs_.last().text.find(U"ZAHLVERB.TXT"), Text::npos);
-    EXPECT_TRUE(Menu()->isVisible());
-    EXPECT_TRUE(screen_->questions().empty());
+    EXPECT_EQ(Told("verbbedeutung"),
+              (std::vector<std::string>{"1z2au-d3ern bedeutung schwer arbeiten - 0",
+                                        "1z2au-d3ern bedeutung Tipp - 0",
+                                        "1z2au-d3ern bedeutung warten, zögern + 0"}));
 }
 
 } // namespace

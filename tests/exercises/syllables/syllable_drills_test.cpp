@@ -106,17 +106,10 @@ TEST(FlashReading, StemVowelIsTestedOnTheMarkedWordOnly) {
     EXPECT_FALSE(MatchesFlashSelection(U"1b2a-d3en", seltenLang));
     EXPECT_TRUE(MatchesFlashSelection(U"1b2a-d3en", {Verbenwahl::Haeufige, Stammvokal::Lang}));
     EXPECT_FALSE(MatchesFlashSelection(U"baden", {Verbenwahl::Alle, Stammvokal::Kurz}));
-}
-
-TEST(FlashReading, FlashFormSpacesEveryLetter) {
+    // The flash form spaces every letter.
     EXPECT_EQ(FlashForm(U"1b2a-d3en"), U"1 b 2 a  d 3 e  n ");
     EXPECT_EQ(FlashForm(U"1k2o.ch3en"), U"1 k 2 o  c  h 3 e  n ");
     EXPECT_EQ(FlashForm(U""), U"");
-}
-
-TEST(AbcOrder, Question) {
-    EXPECT_EQ(AbcQuestion(3), U"Klicke das 3. Wort nach dem ABC an.");
-    EXPECT_EQ(AbcQuestion(10), U"Klicke das 10. Wort nach dem ABC an.");
 }
 
 TEST(AbcOrder, OrderIgnoresCaseAndReadsUmlautsAsTheirBaseLetters) {

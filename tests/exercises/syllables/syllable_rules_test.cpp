@@ -62,16 +62,6 @@ TEST_F(SyllableTablesTest, TablesHoldTheirEntriesInOrderWithRepeats) {
     EXPECT_EQ(withPair, 47u);
     EXPECT_EQ(std::count(tables_.OnsetTable.begin(), tables_.OnsetTable.end(), U"pf"), 2);
     EXPECT_EQ(std::count(tables_.EndingTable.begin(), tables_.EndingTable.end(), U"en"), 5);
-    // The joins between the three runs the table is written in, and its two ends.
-    EXPECT_EQ(tables_.PatternTable[0], U"ah-l");
-    EXPECT_EQ(tables_.PatternTable[140], U"ü-g");
-    EXPECT_EQ(tables_.PatternTable[141], U"au-g");
-    EXPECT_EQ(tables_.PatternTable[289], U"ub.s");
-    EXPECT_EQ(tables_.PatternTable[290], U"ack.s");
-    EXPECT_EQ(tables_.PatternTable[411], U"eu-z");
-    EXPECT_EQ(tables_.OnsetTable.front(), U"bl");
-    EXPECT_EQ(tables_.OnsetTable.back(), U"z");
-    EXPECT_EQ(tables_.EndingTable.back(), U"ern");
 
     // Building again starts from empty tables; clearing leaves nothing to draw from.
     BuildSyllableTables(tables_);
@@ -110,29 +100,27 @@ TEST_F(SyllableTablesTest, EveryWordThatPassesIsWellFormed) {
     EXPECT_LT(passed, 46u * 365u * 7u);
 }
 
+// The first rule that holds names the reason: "quü" before the vowel pair "äu" would not apply,
+// so that one is a vowel pair; a blocked word is blocked before anything else. Near misses pass:
+// "qu" or "j" with another vowel, a blocked word's longer relative.
 TEST(RejectionTest, EachRuleTurnsItsWordDown) {
-    EXPECT_EQ(RejectionOf(MadeUpWord(U"p", U"im.p", U"ern")), Rejection::Blocked);
-    EXPECT_EQ(RejectionOf(MadeUpWord(U"h", U"u-r", U"en")), Rejection::Blocked);
-    EXPECT_EQ(RejectionOf(MadeUpWord(U"f", U"i.ck", U"en")), Rejection::Blocked);
-    EXPECT_EQ(RejectionOf(MadeUpWord(U"b", U"um.s", U"en")), Rejection::Blocked);
-    EXPECT_EQ(RejectionOf(MadeUpWord(U"qu", U"uh-l", U"en")), Rejection::QuU);
-    EXPECT_EQ(RejectionOf(MadeUpWord(U"qu", U"üh-l", U"en")), Rejection::QuUe);
-    EXPECT_EQ(RejectionOf(MadeUpWord(U"j", U"in.d", U"en")), Rejection::Ji);
-    EXPECT_EQ(RejectionOf(MadeUpWord(U"b", U"ei-b", U"en")), Rejection::VowelPair);
-    EXPECT_EQ(RejectionOf(MadeUpWord(U"h", U"aa-r", U"en")), Rejection::VowelPair);
-    EXPECT_EQ(RejectionOf(MadeUpWord(U"t", U"oo-t", U"en")), Rejection::VowelPair);
-    EXPECT_EQ(RejectionOf(MadeUpWord(U"m", U"ai-l", U"en")), Rejection::VowelPair);
-    // The first rule that holds names the reason: "quü" before the vowel pair "äu" would not
-    // apply, so this one is a vowel pair; a blocked word is blocked before anything else.
-    EXPECT_EQ(RejectionOf(MadeUpWord(U"qu", U"äu-", U"en")), Rejection::VowelPair);
-    EXPECT_EQ(RejectionOf(MadeUpWord(U"qu", U"ü-r", U"en")), Rejection::QuUe);
-
-    // Near misses pass: "qu" with another vowel, "j" with another vowel, a blocked word's
-    // longer relative.
-    EXPECT_EQ(RejectionOf(MadeUpWord(U"qu", U"a.ck", U"en")), Rejection::None);
-    EXPECT_EQ(RejectionOf(MadeUpWord(U"j", U"a.ck", U"en")), Rejection::None);
-    EXPECT_EQ(RejectionOf(MadeUpWord(U"sch", U"u-r", U"en")), Rejection::None);
-    EXPECT_EQ(RejectionOf(MadeUpWord(U"b", U"a.ck", U"en")), Rejection::None);
+    struct Case {
+        TextView b, m, e;
+        Rejection rejection;
+    };
+    const Case cases[] = {
+        {U"p", U"im.p", U"ern", Rejection::Blocked},  {U"h", U"u-r", U"en", Rejection::Blocked},
+        {U"f", U"i.ck", U"en", Rejection::Blocked},   {U"b", U"um.s", U"en", Rejection::Blocked},
+        {U"qu", U"uh-l", U"en", Rejection::QuU},      {U"qu", U"üh-l", U"en", Rejection::QuUe},
+        {U"j", U"in.d", U"en", Rejection::Ji},        {U"b", U"ei-b", U"en", Rejection::VowelPair},
+        {U"h", U"aa-r", U"en", Rejection::VowelPair}, {U"t", U"oo-t", U"en", Rejection::VowelPair},
+        {U"m", U"ai-l", U"en", Rejection::VowelPair}, {U"qu", U"äu-", U"en", Rejection::VowelPair},
+        {U"qu", U"ü-r", U"en", Rejection::QuUe},      {U"qu", U"a.ck", U"en", Rejection::None},
+        {U"j", U"a.ck", U"en", Rejection::None},      {U"sch", U"u-r", U"en", Rejection::None},
+        {U"b", U"a.ck", U"en", Rejection::None}};
+    for (const Case& c : cases)
+        EXPECT_EQ(RejectionOf(MadeUpWord(c.b, c.m, c.e)), c.rejection)
+            << ToUtf8(c.b) << ToUtf8(c.m);
 }
 
 TEST(JudgementTest, SeparatorDecidesTheVowelAndTheListDecidesReality) {

@@ -30,20 +30,18 @@ TEST(HangmanChoice, TheWordIsSolvedWhenTheLastLetterIsFound) {
     EXPECT_FALSE(ChooseLetter(U"essen", mask, U's').solved);
     EXPECT_TRUE(ChooseLetter(U"essen", mask, U'n').solved);
     EXPECT_EQ(mask, U" e s s e n");
-}
 
-TEST(HangmanChoice, CapitalsAreUncoveredByTheLowerCaseLetter) {
-    Text mask = BuildMask(U"Ölen");
+    // Capitals are uncovered by the lower-case letter.
+    mask = BuildMask(U"Ölen");
     const LetterOutcome o = ChooseLetter(U"Ölen", mask, U'ö');
     EXPECT_TRUE(o.inWord);
     EXPECT_TRUE(o.firstTime);
     EXPECT_EQ(mask, U" Ö . _ .");
     EXPECT_FALSE(ChooseLetter(U"Ölen", mask, U'ö').firstTime);
-}
 
-TEST(HangmanChoice, UnderscoresOrDotsInTheWordDoNotBlockTheWin) {
+    // Underscores or dots in the word do not block the win.
     const Text word = U"a_b";
-    Text mask = BuildMask(word);
+    mask = BuildMask(word);
     ChooseLetter(word, mask, U'a');
     EXPECT_TRUE(ChooseLetter(word, mask, U'b').solved);
     EXPECT_FALSE(IsSolved(U"ab", U" a"));

@@ -30,9 +30,7 @@ TEST(GridVerbTest, MarksAndExplanationAreRemoved) {
     EXPECT_EQ(GridVerb(U" = nur eine Erklärung"), U"");
     EXPECT_EQ(GridExplanation(U"1s2äu-m3en = warten, zögern"), U"warten, zögern");
     EXPECT_EQ(GridExplanation(U"1l2a.ss3en"), U"Keine Erklärung!");
-}
-
-TEST(GridVerbTest, EveryNthLineCountsFromOne) {
+    // Every nth line, counted from one.
     std::vector<Text> lines;
     for (int i = 1; i <= 25; ++i)
         lines.push_back(Decimal(i));
@@ -62,6 +60,12 @@ TEST(PlaceLettersTest, LettersTakeDistinctCellsEvenWhenTheDrawsRepeat) {
     ExpectDistinctCellsInTheGrid(cells, 6);
     EXPECT_EQ(cells[2].letter, U's');
     EXPECT_EQ(cells[5].letter, U'n');
+    // A letter goes where its draw puts it.
+    ScriptedRandom drawn;
+    drawn.QueueDraw(5, kGridColumns);
+    drawn.QueueDraw(3, kGridRows);
+    const LetterCell first = PlaceLetters(U"l", drawn).front();
+    EXPECT_EQ(std::make_pair(first.column, first.row), std::make_pair(5, 3));
 }
 
 } // namespace

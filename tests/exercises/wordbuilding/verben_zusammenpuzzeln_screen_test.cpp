@@ -6,7 +6,6 @@
 #include "ui/text_qt.h"
 
 #include <QLabel>
-#include <QTest>
 
 namespace tamurik::testing {
 namespace {
@@ -21,9 +20,7 @@ protected:
     void SetUp() override {
         Start();
         WriteFile(folder_, "ZAHLVERB.TXT", kPuzzleVerbs);
-        navigator_->Open(ScreenId::Zusammenpuzzeln);
-        screen_ =
-            dynamic_cast<ZusammenpuzzelnScreen*>(navigator_->existing(ScreenId::Zusammenpuzzeln));
+        screen_ = OpenScreen<ZusammenpuzzelnScreen>(ScreenId::Zusammenpuzzeln);
         ASSERT_NE(screen_, nullptr);
     }
     QLabel* TileLabel(int i) {
@@ -49,24 +46,16 @@ protected:
             if (!parts[f].isEmpty())
                 Drop(f, parts[f]);
     }
+    QStringList Tiles() {
+        QStringList captions;
+        for (int i = 0; i < 9; ++i)
+            captions << TileLabel(i)->text();
+        return captions;
+    }
     QString PointsShown() { return Find<QLabel>(screen_, "Bezeichnung15")->text(); }
 
     ZusammenpuzzelnScreen* screen_ = nullptr;
 };
-
-TEST_F(ZusammenpuzzelnTest, NineTilesInTextOrderAndEmptyFields) {
-    QStringList captions;
-    for (int i = 0; i < 9; ++i) {
-        captions << TileLabel(i)->text();
-        EXPECT_EQ(TileLabel(i)->textFormat(), Qt::PlainText);
-    }
-    EXPECT_EQ(captions, (QStringList{"ad", "b", "ei", "eln", "en", "ern", "f", "ick", "w"}));
-    for (int f = 0; f < 3; ++f)
-        EXPECT_EQ(Field(f)->text(), "");
-    EXPECT_EQ(Find<QLabel>(screen_, "Bezeichnung13")->text(),
-              "Ziehe die Wortfelder mit der Maus auf die Farbflächen, sodass Verben entstehen!");
-    EXPECT_TRUE(dialogs_.shown().empty());
-}
 
 TEST_F(ZusammenpuzzelnTest, AMiddlePartOfAnotherVerbIsRefusedForAPoint) {
     state_.Points = 1;
@@ -95,33 +84,9 @@ TEST_F(ZusammenpuzzelnTest, AMiddlePartOfAnotherVerbIsRefusedForAPoint) {
     EXPECT_TRUE(dialogs_.allAnswersUsed());
 }
 
-TEST_F(ZusammenpuzzelnTest, TheFirstPartMayBeAnyOfTheThree) {
-    // Laid with the keyboard: key 3 puts the focused tile on the final field.
-    QTest::keyClick(TileLabel(Tile("eln")), Qt::Key_3);
-    EXPECT_EQ(Field(2)->text(), "eln");
-    dialogs_.QueueAnswer(DialogAnswer::Ok);
-    Drop(0, "f");
-    EXPECT_EQ(dialogs_.last().title, U"Verbteil");
-    Drop(1, "ick");
-    BuildVerb("w", "", "");
-    EXPECT_EQ(dialogs_.last().title, U"1. Verb gefunden");
-    EXPECT_EQ(dialogs_.last().text, U"wickeln\r\r");
-}
-
-TEST_F(ZusammenpuzzelnTest, AnEmptiedTileIsRefused) {
-    state_.Points = 3;
-    const int tile = Tile("ern");
-    screen_->DropPart(2, tile);
-    dialogs_.QueueAnswer(DialogAnswer::Ok);
-    screen_->DropPart(2, tile);
-    EXPECT_EQ(dialogs_.last().text, U"Dieses Feld ist schon belegt.\r");
-    dialogs_.QueueAnswer(DialogAnswer::Ok);
-    screen_->DropPart(1, tile);
-    EXPECT_EQ(dialogs_.last().title, U"Verbteil");
-    EXPECT_EQ(state_.Points, 2);
-}
-
 TEST_F(ZusammenpuzzelnTest, ThreeFoundVerbsBringANewSet) {
+    EXPECT_EQ(Tiles(), (QStringList{"ad", "b", "ei", "eln", "en", "ern", "f", "ick", "w"}));
+    EXPECT_EQ(TileLabel(0)->textFormat(), Qt::PlainText);
     BuildVerb("w", "ick", "eln");
     EXPECT_EQ(dialogs_.last().text, U"wickeln\r\r");
     EXPECT_EQ(dialogs_.last().title, U"1. Verb gefunden");
@@ -131,6 +96,16 @@ TEST_F(ZusammenpuzzelnTest, ThreeFoundVerbsBringANewSet) {
         EXPECT_EQ(Field(f)->text(), "");
     BuildVerb("b", "ad", "en");
     EXPECT_EQ(dialogs_.last().title, U"2. Verb gefunden");
+    // The solution lists the verbs left, for three points but never below zero.
+    dialogs_.QueueAnswer(DialogAnswer::Ok);
+    Click(Find<QWidget>(screen_, "Bild3"));
+    EXPECT_EQ(dialogs_.last().text, U"\rfeiern      \r\r");
+    EXPECT_EQ(dialogs_.last().title, U"Verben zusammenbauen");
+    EXPECT_EQ(state_.Points, 3);
+    state_.Points = 2;
+    dialogs_.QueueAnswer(DialogAnswer::Ok);
+    Click(Find<QWidget>(screen_, "Bild3"));
+    EXPECT_EQ(state_.Points, 0);
 
     // The next set comes from a shuffled file: the draws now give hand, klettern, spielen.
     random_.QueueDraw(4, 7);
@@ -138,52 +113,9 @@ TEST_F(ZusammenpuzzelnTest, ThreeFoundVerbsBringANewSet) {
     random_.QueueDraw(4, 5);
     BuildVerb("f", "ei", "ern");
     EXPECT_EQ(dialogs_.last().title, U"3. Verb gefunden");
-    EXPECT_EQ(state_.Points, 9);
-    QStringList captions;
-    for (int i = 0; i < 9; ++i)
-        captions << TileLabel(i)->text();
-    EXPECT_EQ(captions, (QStringList{"and", "eln", "en", "ern", "ett", "h", "iel", "kl", "sp"}));
-    EXPECT_EQ(screen_->board().rows().size(), 3u);
-}
-
-TEST_F(ZusammenpuzzelnTest, TheSolutionListsTheVerbsLeftForThreePoints) {
-    BuildVerb("b", "ad", "en");
-    dialogs_.QueueAnswer(DialogAnswer::Ok);
-    Click(Find<QWidget>(screen_, "Bild3"));
-    EXPECT_EQ(dialogs_.last().text, U"\rwickeln   feiern   \r\r");
-    EXPECT_EQ(dialogs_.last().title, U"Verben zusammenbauen");
-    EXPECT_EQ(state_.Points, 0);
-    state_.Points = 2;
-    dialogs_.QueueAnswer(DialogAnswer::Ok);
-    Click(Find<QWidget>(screen_, "Bild3"));
-    EXPECT_EQ(state_.Points, 0);
-}
-
-TEST_F(ZusammenpuzzelnTest, NewSetIconAndOptionsClearTheFields) {
-    Drop(0, "b");
-    Click(Find<QWidget>(screen_, "Bild2"));
-    EXPECT_EQ(Field(0)->text(), "");
-    EXPECT_EQ(screen_->board().targetRow(), 0);
-    Drop(1, "ad");
-    // Only rare verbs: none here, so the child is told and "alle" comes back.
-    dialogs_.QueueAnswer(DialogAnswer::Ok);
-    screen_->ApplySelection(SelectionGroup::Verbenwahl, 2);
-    EXPECT_EQ(dialogs_.last().text.substr(0, 17), U"Zu dieser Auswahl");
-    EXPECT_EQ(screen_->selection().verbenwahl, Verbenwahl::Alle);
-    EXPECT_EQ(Field(1)->text(), "");
-    EXPECT_EQ(TileLabel(0)->text(), "ad");
-}
-
-TEST_F(ZusammenpuzzelnTest, AFileThatCannotMakeASetSendsTheChildBack) {
-    screen_->CloseExercise();
-    // Every verb ends in "en": no three differ in their last part.
-    WriteWordFiles(folder_);
-    dialogs_.QueueAnswer(DialogAnswer::Ok);
-    navigator_->Open(ScreenId::Zusammenpuzzeln);
-    EXPECT_EQ(dialogs_.last().title, U"Tamurik: Verben zusammenpuzzeln");
-    EXPECT_NE(dialogs_.last().text.find(U"ZAHLVERB.TXT"), Text::npos);
-    EXPECT_FALSE(screen_->isVisible());
-    EXPECT_TRUE(Menu()->isVisible());
+    EXPECT_EQ(state_.Points, 3);
+    EXPECT_EQ(Tiles(), (QStringList{"and", "eln", "en", "ern", "ett", "h", "iel", "kl", "sp"}));
+    EXPECT_TRUE(dialogs_.allAnswersUsed());
 }
 
 } // namespace

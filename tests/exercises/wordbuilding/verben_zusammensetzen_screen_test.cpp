@@ -6,7 +6,6 @@
 #include "ui/picture_surface.h"
 
 #include <QLabel>
-#include <QTest>
 
 namespace tamurik::testing {
 namespace {
@@ -18,9 +17,7 @@ protected:
     void OpenWith(const std::string& verbs) {
         Start();
         WriteFile(folder_, "ZAHLVERB.TXT", verbs);
-        navigator_->Open(ScreenId::Zusammensetzen);
-        screen_ =
-            dynamic_cast<ZusammensetzenScreen*>(navigator_->existing(ScreenId::Zusammensetzen));
+        screen_ = OpenScreen<ZusammensetzenScreen>(ScreenId::Zusammensetzen);
         ASSERT_NE(screen_, nullptr);
     }
     // A click in the middle of cell (c, r).
@@ -57,20 +54,6 @@ TEST_F(ZusammensetzenTest, LassenIsFinishedWhicheverDoubledCellIsClicked) {
     EXPECT_TRUE(dialogs_.allAnswersUsed());
 }
 
-TEST_F(ZusammensetzenTest, TheMarginCountsAsColumnAndRowZeroAndKeysTypeLetters) {
-    OpenWith("1l2a.ss3en\r\n");
-    screen_->ClickLetter(40, 60);
-    EXPECT_EQ(screen_->grid().assembled(), U"l");
-    // A real mouse press inside the top margin over cell (1, 0).
-    QTest::mouseClick(screen_->surface(), Qt::LeftButton, Qt::NoModifier, QPoint(Px(850), Px(50)));
-    EXPECT_EQ(screen_->grid().assembled(), U"la");
-    // Typed letters click a cell that holds them; "x" is not on the grid.
-    QTest::keyClicks(screen_->surface(), "xss");
-    EXPECT_EQ(screen_->grid().assembled(), U"lass");
-    EXPECT_EQ(state_.Points, 4);
-    EXPECT_EQ(Find<QLabel>(screen_, "Bezeichnung5")->text(), "4");
-}
-
 TEST_F(ZusammensetzenTest, LettersInTheWrongOrderCostAPointEach) {
     OpenWith("1l2a.ss3en\r\n");
     state_.Points = 2;
@@ -84,6 +67,10 @@ TEST_F(ZusammensetzenTest, LettersInTheWrongOrderCostAPointEach) {
     ClickCell(0, 0);
     EXPECT_EQ(screen_->grid().assembled(), U"l");
     EXPECT_EQ(state_.Points, 1);
+    EXPECT_EQ(
+        Told("verben_zusammensetzen"),
+        (std::vector<std::string>{"1l2a.ss3en buchstabe n - 0", "1l2a.ss3en buchstabe a - 0",
+                                  "1l2a.ss3en buchstabe a - 0", "1l2a.ss3en buchstabe l + 0"}));
 }
 
 TEST_F(ZusammensetzenTest, HelpsCostWhatTheyShouldAndShowTheExplanation) {
@@ -106,36 +93,6 @@ TEST_F(ZusammensetzenTest, HelpsCostWhatTheyShouldAndShowTheExplanation) {
     }
     EXPECT_EQ(dialogs_.last().text, U"warten, zögern\r");
     EXPECT_EQ(dialogs_.last().title, U"säumen");
-}
-
-TEST_F(ZusammensetzenTest, ATooLongVerbIsRefusedOnce) {
-    const std::string longVerb = "1" + std::string(30, 'a') + "2" + std::string(30, 'b') + "3en";
-    dialogs_.QueueAnswer(DialogAnswer::Ok);
-    OpenWith(longVerb + "\r\n1l2a.ss3en\r\n");
-    EXPECT_EQ(dialogs_.last().text, U"Dieses Verb ist zu lang!\r");
-    EXPECT_EQ(dialogs_.last().title, U"Tamurik");
-    EXPECT_EQ(screen_->grid().verb(), U"lassen");
-    // Finishing lassen empties the pool; the refill leaves the long verb out.
-    for (int c = 0; c < 5; ++c)
-        ClickCell(c, 0);
-    dialogs_.QueueAnswer(DialogAnswer::Ok);
-    ClickCell(5, 0);
-    EXPECT_EQ(screen_->grid().verb(), U"lassen");
-    EXPECT_EQ(dialogs_.shown().size(), 2u);
-}
-
-TEST_F(ZusammensetzenTest, ThePoolTakesEveryStepthLineAndKeepsASkippedVerb) {
-    std::string verbs;
-    for (int i = 1; i <= 24; ++i)
-        verbs += i == 12 ? "1k2o.ch3en\r\n" : i == 24 ? "1l2a.ss3en\r\n" : "1b2a-d3en\r\n";
-    random_.QueueDraw(2, 10); // every 12th line
-    OpenWith(verbs);
-    EXPECT_EQ(screen_->pool(), (std::vector<Text>{U"1k2o.ch3en", U"1l2a.ss3en"}));
-    random_.Clear();
-    Click(Find<QWidget>(screen_, "Bild4"));
-    EXPECT_EQ(screen_->pool().size(), 2u);
-    screen_->CloseExercise();
-    EXPECT_TRUE(screen_->pool().empty());
 }
 
 } // namespace

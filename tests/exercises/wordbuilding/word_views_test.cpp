@@ -43,9 +43,7 @@ TEST(WordViewTest, PuzzleNeverKeepsTheRightOrder) {
     // Each piece keeps its colour.
     EXPECT_EQ(ViewPieces(kLaufen, WordView::Puzzle, 1),
               (std::vector<ViewPiece>{{2, U"a u f "}, {3, U"e n "}, {1, U"l "}}));
-}
-
-TEST(WordViewTest, PuzzleShowsAWordWithoutAllMarksWhole) {
+    // A word without all its marks is shown whole.
     for (const Text word : {U"laufen", U"1lau3fen", U"1l2aufen", U"3en2au1l"})
         EXPECT_EQ(PuzzleText(word, 2), word);
     EXPECT_EQ(ViewPieces(U"1lau3fen", WordView::Puzzle, 0),

@@ -1,0 +1,25 @@
+#pragma once
+// A button or check box of the teacher area, named for tests and for assistive technology, and
+// put into its row.
+
+#include <QBoxLayout>
+#include <QString>
+#include <QWidget>
+
+namespace tamurik {
+
+// The accessible name is the text without its shortcut mark and the dots of a dialog to come,
+// unless one is given.
+template <typename Control>
+Control* AddControl(QWidget* parent, QBoxLayout* row, const QString& name, const QString& text,
+                    QString accessibleName = {}) {
+    auto* control = new Control(text, parent);
+    control->setObjectName(name);
+    if (accessibleName.isEmpty())
+        accessibleName = QString(text).remove(QLatin1Char('&')).remove(QStringLiteral(" …"));
+    control->setAccessibleName(accessibleName);
+    row->addWidget(control);
+    return control;
+}
+
+} // namespace tamurik
