@@ -114,7 +114,7 @@ void ClassroomTest::ExpectWritesRefused(bool emptying) {
     EXPECT_EQ(shown.size(), 2u) << "the list is shown from the disk";
     std::vector<std::pair<const char*, std::function<bool()>>> writes = {
         {"settings", [&] { return WriteSettings(dir, state_); }},
-        {"additions' settings", [&] { return SaveAdditions(dir, AdditionsSettings{false}); }},
+        {"additions' settings", [&] { return SaveAdditions(dir, AdditionsSettings()); }},
         {"a new file", [&] { return dir.WriteLines("NEU.TXT", {U"neu"}); }},
         {"a result", [&] { return AppendResult(dir, kBestVerb, U"  1      99   x   Tom"); }},
         {"the first hundred",

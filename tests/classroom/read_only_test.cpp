@@ -74,6 +74,8 @@ private:
 class ReadOnlyFolderTest : public ClassroomTest {};
 
 TEST_F(ReadOnlyFolderTest, EveryWriteFailsNothingChangesAndTheChildPlaysOn) {
+    // The other user must reach the folder through the test's own.
+    fs::permissions(folder_, fs::perms(0755));
     const fs::path folder = folder_ / "klasse";
     fs::create_directory(folder);
     WriteClassroomFiles(folder);
