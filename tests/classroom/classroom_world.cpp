@@ -1,6 +1,5 @@
 #include "tests/classroom/classroom_world.h"
 
-#include "app/run.h"
 #include "core/best_lists.h"
 #include "core/settings_file.h"
 #include "exercises/syllables/quatschverben_screen.h"
@@ -15,7 +14,6 @@
 #include "ui/text_qt.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScrollBar>
@@ -66,16 +64,12 @@ void ClassroomTest::UseFolder(const fs::path& folder) {
 }
 
 void ClassroomTest::StartProgram() {
-    ASSERT_TRUE(RunStartUp(*dir_, state_, dialogs_));
     // The record tells the adult of a fault in a box, as the program's main does.
     record_ = std::make_unique<SqliteRecord>(dir_->folder(), clock_, [this](const Text& text) {
         dialogs_.Message(text, U"Tamurik: Lernstand", DialogButtons::Ok, DialogIcon::Exclamation);
     });
-    navigator_ =
-        std::make_unique<AppNavigator>(state_, *dir_, random_, clock_, dialogs_, record_.get());
+    Start(record_.get());
     record_->SetCardBoxSwitch([this] { return navigator_->context().additions.cardBox; });
-    navigator_->setQuitHandler([this] { ++quitCalls_; });
-    navigator_->ShowMenu();
 }
 
 void ClassroomTest::StartNextRun() {
@@ -99,13 +93,7 @@ void ClassroomTest::BackToMenu() {
 }
 
 std::map<std::string, std::string> ClassroomTest::Snapshot() const {
-    std::map<std::string, std::string> files;
-    for (const auto& entry : fs::directory_iterator(dir_->folder())) {
-        QFile file(QString::fromStdString(entry.path().string()));
-        file.open(QIODevice::ReadOnly);
-        files[entry.path().filename().string()] = file.readAll().toStdString();
-    }
-    return files;
+    return test::FolderBytes(dir_->folder());
 }
 
 void ClassroomTest::ExpectWritesRefused(bool emptying) {

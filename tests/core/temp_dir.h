@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <stdexcept>
 #include <stdlib.h>
 #include <string>
@@ -55,5 +56,15 @@ public:
 private:
     std::filesystem::path path_;
 };
+
+// Every file of a folder and its bytes (to see that nothing changed, came or went).
+inline std::map<std::string, std::string> FolderBytes(const std::filesystem::path& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        std::ifstream in(entry.path(), std::ios::binary);
+        files[entry.path().filename().string()] = {std::istreambuf_iterator<char>(in), {}};
+    }
+    return files;
+}
 
 } // namespace tamurik::test

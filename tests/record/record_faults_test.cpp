@@ -5,7 +5,6 @@
 #include "record/sql.h"
 #include "tests/record/record_support.h"
 
-#include <QFile>
 #include <QProcess>
 #include <QVariant>
 
@@ -17,17 +16,6 @@ namespace tamurik::testing {
 namespace {
 
 namespace fs = std::filesystem;
-
-// The folder's files and their bytes.
-std::map<std::string, std::string> Contents(const fs::path& folder) {
-    std::map<std::string, std::string> files;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        QFile file(QString::fromStdString(entry.path().string()));
-        file.open(QIODevice::ReadOnly);
-        files[entry.path().filename().string()] = file.readAll().toStdString();
-    }
-    return files;
-}
 
 bool Mentions(const Text& message, const std::string& part) {
     return ToUtf8(message).find(part) != std::string::npos;
@@ -85,7 +73,7 @@ TEST_F(RecordTest, AFileOfANewerProgramIsLeftAsItIs) {
     Peek(dir_.path() / "lernstand.sqlite")
         .Value(
             QStringLiteral("UPDATE schema_version SET version = %1").arg(sql::kSchemaVersion + 1));
-    const auto before = Contents(dir_.path());
+    const auto before = test::FolderBytes(dir_.path());
     record = MakeRecord();
     record->SetChild(U"Lena");
     record->Report(AnswerAbout(U"1l2e-b3en", false));
@@ -95,7 +83,7 @@ TEST_F(RecordTest, AFileOfANewerProgramIsLeftAsItIs) {
     ASSERT_EQ(messages_.size(), 1u);
     EXPECT_TRUE(Mentions(messages_[0], "neueren Version"));
     record.reset();
-    EXPECT_EQ(Contents(dir_.path()), before);
+    EXPECT_EQ(test::FolderBytes(dir_.path()), before);
 }
 
 TEST_F(RecordTest, AReadOnlyFolderLetsTheChildPlayOnAndTellsOnce) {
@@ -106,7 +94,7 @@ TEST_F(RecordTest, AReadOnlyFolderLetsTheChildPlayOnAndTellsOnce) {
     MakeRecord(kept)->SetChild(U"Lena");
     fs::permissions(kept / "lernstand.sqlite", fs::perms(0444));
     for (const fs::path& folder : {empty, kept}) {
-        const auto before = Contents(folder);
+        const auto before = test::FolderBytes(folder);
         fs::permissions(folder, fs::perms(0555));
         const ChildRun run = RunChild(
             {QStringLiteral("play"), QString::fromStdString(folder.string()), QStringLiteral("0")},
@@ -119,7 +107,7 @@ TEST_F(RecordTest, AReadOnlyFolderLetsTheChildPlayOnAndTellsOnce) {
         EXPECT_TRUE(messages[0].contains(QStringLiteral("nicht gespeichert")));
         EXPECT_TRUE(messages[0].contains(QStringLiteral("schreibgeschützt")))
             << messages[0].toStdString();
-        EXPECT_EQ(Contents(folder), before);
+        EXPECT_EQ(test::FolderBytes(folder), before);
     }
 }
 

@@ -19,6 +19,7 @@
 
 #include <array>
 #include <map>
+#include <numeric>
 #include <utility>
 #include <vector>
 
@@ -82,42 +83,31 @@ const std::vector<Press>& Presses() {
         }
         for (int i = 0; i < 10; ++i)
             all.push_back({static_cast<Qt::Key>(Qt::Key_0 + i), QString(QChar(u'0' + i))});
-        const std::vector<Press> rest = {
-            {Qt::Key_Adiaeresis, "ä"},
-            {Qt::Key_Odiaeresis, "ö"},
-            {Qt::Key_Udiaeresis, "ü"},
-            {Qt::Key_ssharp, "ß"},
-            {Qt::Key_Adiaeresis, "Ä", Qt::ShiftModifier},
-            {Qt::Key_Odiaeresis, "Ö", Qt::ShiftModifier},
-            {Qt::Key_Udiaeresis, "Ü", Qt::ShiftModifier},
-            {Qt::Key_Space, " "},
-            {Qt::Key_Period, "."},
-            {Qt::Key_Minus, "-"},
-            {Qt::Key_Comma, ","},
-            {Qt::Key_Less, "<"},
-            {Qt::Key_Return, "\r"},
-            {Qt::Key_Return, "\r"},
-            {Qt::Key_Enter, "\r"},
-            {Qt::Key_Escape, "\x1b"},
-            {Qt::Key_Backspace, "\b"},
-            {Qt::Key_Delete, "\x7f"},
-            {Qt::Key_Tab, "\t"},
-            {Qt::Key_Backtab, "", Qt::ShiftModifier},
-            {Qt::Key_Left, ""},
-            {Qt::Key_Right, ""},
-            {Qt::Key_Up, ""},
-            {Qt::Key_Down, ""},
-            {Qt::Key_Home, ""},
-            {Qt::Key_End, ""},
-            {Qt::Key_PageUp, ""},
-            {Qt::Key_PageDown, ""},
-            {Qt::Key_F1, ""},
-            {Qt::Key_A, "", Qt::ControlModifier},
-            {Qt::Key_C, "", Qt::ControlModifier},
-            {Qt::Key_V, "", Qt::ControlModifier},
-            {Qt::Key_X, "", Qt::ControlModifier},
-            {Qt::Key_Z, "", Qt::ControlModifier},
-        };
+        std::vector<Press> rest = {{Qt::Key_Adiaeresis, "ä"},
+                                   {Qt::Key_Odiaeresis, "ö"},
+                                   {Qt::Key_Udiaeresis, "ü"},
+                                   {Qt::Key_ssharp, "ß"},
+                                   {Qt::Key_Adiaeresis, "Ä", Qt::ShiftModifier},
+                                   {Qt::Key_Odiaeresis, "Ö", Qt::ShiftModifier},
+                                   {Qt::Key_Udiaeresis, "Ü", Qt::ShiftModifier},
+                                   {Qt::Key_Space, " "},
+                                   {Qt::Key_Period, "."},
+                                   {Qt::Key_Minus, "-"},
+                                   {Qt::Key_Comma, ","},
+                                   {Qt::Key_Less, "<"},
+                                   {Qt::Key_Return, "\r"},
+                                   {Qt::Key_Return, "\r"},
+                                   {Qt::Key_Enter, "\r"},
+                                   {Qt::Key_Escape, "\x1b"},
+                                   {Qt::Key_Backspace, "\b"},
+                                   {Qt::Key_Delete, "\x7f"},
+                                   {Qt::Key_Tab, "\t"},
+                                   {Qt::Key_Backtab, "", Qt::ShiftModifier}};
+        for (Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_Home,
+                            Qt::Key_End, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_F1})
+            rest.push_back({key, ""});
+        for (Qt::Key key : {Qt::Key_A, Qt::Key_C, Qt::Key_V, Qt::Key_X, Qt::Key_Z})
+            rest.push_back({key, "", Qt::ControlModifier}); // select all, copy, paste, cut, undo
         for (int copies = 0; copies < 3; ++copies)
             all.insert(all.end(), rest.begin(), rest.end());
         return all;
@@ -206,10 +196,7 @@ std::string SoakDriver::Click(QWidget* window, int clicks, bool right) {
         targets.push_back({widget, widget->rect()});
         weights.push_back(Weight(widget));
     }
-    int total = 0;
-    for (int w : weights)
-        total += w;
-    int pick = Below(total);
+    int pick = Below(std::accumulate(weights.begin(), weights.end(), 0));
     std::size_t chosen = 0;
     while (pick >= weights[chosen])
         pick -= weights[chosen++];
