@@ -114,6 +114,7 @@ TEST_F(SettingsFileTest, DamagedFilesGiveDefaults) {
         {"size not a number", With(5, "groß")},
         {"cost not a number", With(6, "viel")},
         {"cost beyond any number", With(6, std::string(400, '9'))},
+        {"cost of a thousand billion", With(6, " 1000000000000000")},
         {"empty font name", With(4, "   ")},
         {"binary", binary},
     };
