@@ -1,7 +1,7 @@
 // The word-list checker on any file: it reports, in line order and within the file, and
 // never crashes, for both kinds of list.
 
-#include "data/checker/word_list_check.h"
+#include "core/word_list_check.h"
 #include "fuzz/fuzz_check.h"
 
 #include <cstddef>

@@ -1,4 +1,4 @@
-#include "data/checker/word_list_check.h"
+#include "core/word_list_check.h"
 
 #include "core/encoding.h"
 #include "core/word_lists.h"
