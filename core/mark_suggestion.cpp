@@ -233,9 +233,14 @@ MarkSuggestion MarkSuggester::Suggest(TextView verb) const {
         MarkSuggestion suggestion;
         suggestion.marked = found->second;
         suggestion.source = SuggestionSource::Known;
-        suggestion.reason = U"So steht das Verb in den mitgelieferten Listen";
+        suggestion.reason = U"So steht das Verb in den Wortlisten";
         return suggestion;
     }
+    return SuggestUnknown(plain);
+}
+
+MarkSuggestion MarkSuggester::SuggestUnknown(TextView verb) const {
+    const Text plain = PlainOf(verb);
     const std::optional<VerbShape> shape = ShapeOf(plain);
     if (!shape) {
         return NotSimple(plain);
@@ -244,13 +249,19 @@ MarkSuggestion MarkSuggester::Suggest(TextView verb) const {
     if (spelling.length != Length::Undecided) {
         return WithLength(*shape, spelling.length, SuggestionSource::Spelling, spelling.reason);
     }
-    if (const auto like = rimes_.find(shape->vowel + shape->coda); like != rimes_.end()) {
-        const auto [shortCount, longCount] = like->second;
-        const bool isShort = shortCount >= longCount;
-        return WithLength(
-            *shape, isShort ? Length::Short : Length::Long, SuggestionSource::Likeness,
-            Text(isShort ? U"Kurzer" : U"Langer") + U" Stammvokal wie in bekannten Verben auf „" +
-                shape->vowel + shape->coda + U"…“: bitte prüfen");
+    const Text rime = shape->vowel + shape->coda;
+    if (const auto like = rimes_.find(rime); like != rimes_.end()) {
+        auto [shortCount, longCount] = like->second;
+        if (const auto self = known_.find(plain); self != known_.end()) {
+            (Contains(self->second, U'.') ? shortCount : longCount) -= 1;
+        }
+        if (shortCount + longCount > 0) {
+            const bool isShort = shortCount >= longCount;
+            return WithLength(
+                *shape, isShort ? Length::Short : Length::Long, SuggestionSource::Likeness,
+                Text(isShort ? U"Kurzer" : U"Langer") +
+                    U" Stammvokal wie in bekannten Verben auf „" + rime + U"…“: bitte prüfen");
+        }
     }
     return SuggestByRules(plain);
 }

@@ -208,7 +208,7 @@ void CheckPlainWord(TextView word, std::vector<Text>& messages) {
     if (mark != TextView::npos) {
         messages.push_back(U"Marke " + Quoted(word.substr(mark, 1)) +
                            U": in der Liste der echten Verben stehen die Wörter ohne Marken "
-                           U"(„schwimmen“, nicht „1schw2i.mm3en“)");
+                           U"(„schwimmen“, nicht „1schw2im.m3en“)");
     }
 }
 
