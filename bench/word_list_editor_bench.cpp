@@ -1,6 +1,7 @@
 // Speed of the word-list editor's work on a list of 20,000 verb lines: opening it, filtering
 // it as the teacher types, checking every line, and checking the one line being typed.
 
+#include "core/encoding.h"
 #include "core/list_document.h"
 #include "core/mark_suggestion.h"
 #include "core/word_list_check.h"
@@ -16,71 +17,93 @@ namespace {
 
 using namespace tamurik;
 
-constexpr int kLines = 20000;
+constexpr std::size_t kLines = 20000;
 
-// The shipped verbs again and again up to 20,000 lines, as a school's long list might be.
-std::filesystem::path BenchFolder() {
-    static const std::filesystem::path folder = [] {
-        auto path = std::filesystem::temp_directory_path() / "tamurik-editor-bench";
-        std::filesystem::create_directories(path);
-        const std::string shipped =
-            WorkDir(TAMURIK_DATA_DIR).ReadBytes("ZAHLVERB.TXT").value_or("1b2a-d3en\r\n");
-        std::string bytes;
-        int lines = 0;
-        for (std::size_t at = 0; lines < kLines; ++lines) {
-            std::size_t end = shipped.find("\r\n", at);
-            if (end == std::string::npos) {
-                at = 0;
-                end = shipped.find("\r\n");
-            }
-            bytes += shipped.substr(at, end + 2 - at);
-            at = end + 2 < shipped.size() ? end + 2 : 0;
+// 20,000 verb lines made from the shipped ones. Unique: each shipped verb again with other
+// beginnings ("1b2a-d3en", "1bl2a-d3en", ...), a long list without a repeat; repeated: the
+// shipped lines again and again, so that nearly every line is flagged as given twice.
+std::vector<Text> MakeLines(bool unique) {
+    const std::vector<Text> shipped =
+        WorkDir(TAMURIK_DATA_DIR).ReadLines("ZAHLVERB.TXT").value_or(std::vector<Text>{});
+    const TextView onsets[] = {U"",   U"b",  U"bl", U"br", U"d",  U"dr", U"f",
+                               U"fl", U"fr", U"g",  U"gl", U"gr", U"k",  U"kl",
+                               U"kr", U"p",  U"pl", U"pr", U"t",  U"tr"};
+    std::vector<Text> lines;
+    for (std::size_t round = 0; lines.size() < kLines; ++round) {
+        for (std::size_t i = 0; i < shipped.size() && lines.size() < kLines; ++i) {
+            const Text& line = shipped[i];
+            const std::size_t two = line.find(U'2');
+            lines.push_back(
+                unique ? U"1" + Text(onsets[round % std::size(onsets)]) + line.substr(two) : line);
         }
-        std::ofstream(path / "ZAHLVERB.TXT", std::ios::binary | std::ios::trunc) << bytes;
-        return path;
-    }();
-    return folder;
-}
-
-const std::vector<Text>& Lines() {
-    static const std::vector<Text> lines = OpenList(WorkDir(BenchFolder()), "ZAHLVERB.TXT").Texts();
+    }
     return lines;
 }
 
+std::filesystem::path BenchFolder(bool unique) {
+    static const std::filesystem::path folder = [] {
+        auto path = std::filesystem::temp_directory_path() / "tamurik-editor-bench";
+        std::filesystem::create_directories(path);
+        for (const bool u : {false, true}) {
+            std::string bytes;
+            for (const Text& line : MakeLines(u)) {
+                bytes += EncodeWindows1252(line) + "\r\n";
+            }
+            std::ofstream(path / (u ? "UNIQUE.TXT" : "REPEATED.TXT"),
+                          std::ios::binary | std::ios::trunc)
+                << bytes;
+        }
+        return path;
+    }();
+    (void)unique;
+    return folder;
+}
+
+const char* FileName(bool unique) {
+    return unique ? "UNIQUE.TXT" : "REPEATED.TXT";
+}
+
+const std::vector<Text>& Lines(bool unique) {
+    static const std::vector<Text> repeated = MakeLines(false);
+    static const std::vector<Text> uniqueLines = MakeLines(true);
+    return unique ? uniqueLines : repeated;
+}
+
+// state.range(0): 1 for the list without repeats, 0 for the repeated one.
 void OpenTwentyThousandLines(benchmark::State& state) {
-    const WorkDir dir(BenchFolder());
+    const WorkDir dir(BenchFolder(state.range(0) != 0));
     for (auto _ : state) {
-        benchmark::DoNotOptimize(OpenList(dir, "ZAHLVERB.TXT"));
+        benchmark::DoNotOptimize(OpenList(dir, FileName(state.range(0) != 0)));
     }
 }
-BENCHMARK(OpenTwentyThousandLines)->Unit(benchmark::kMillisecond);
+BENCHMARK(OpenTwentyThousandLines)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void FilterTwentyThousandLines(benchmark::State& state) {
-    const std::vector<Text>& lines = Lines();
+    const std::vector<Text>& lines = Lines(state.range(0) != 0);
     for (auto _ : state) {
         benchmark::DoNotOptimize(FilterLines(lines, U"sch"));
     }
 }
-BENCHMARK(FilterTwentyThousandLines)->Unit(benchmark::kMillisecond);
+BENCHMARK(FilterTwentyThousandLines)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void CheckTwentyThousandLines(benchmark::State& state) {
-    const std::vector<Text>& lines = Lines();
+    const std::vector<Text>& lines = Lines(state.range(0) != 0);
     for (auto _ : state) {
         benchmark::DoNotOptimize(CheckWordList(lines, WordListKind::Verbs, true));
     }
 }
-BENCHMARK(CheckTwentyThousandLines)->Unit(benchmark::kMillisecond);
+BENCHMARK(CheckTwentyThousandLines)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
 void RecheckOneTypedLine(benchmark::State& state) {
-    const std::vector<Text>& lines = Lines();
+    const std::vector<Text>& lines = Lines(state.range(0) != 0);
     for (auto _ : state) {
         benchmark::DoNotOptimize(CheckLineInList(lines, lines.size() / 2, WordListKind::Verbs));
     }
 }
-BENCHMARK(RecheckOneTypedLine)->Unit(benchmark::kMicrosecond);
+BENCHMARK(RecheckOneTypedLine)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
 
 void SuggestMarksForATypedVerb(benchmark::State& state) {
-    const MarkSuggester suggester(Lines());
+    const MarkSuggester suggester(Lines(true));
     for (auto _ : state) {
         benchmark::DoNotOptimize(suggester.Suggest(U"machen"));
     }

@@ -342,6 +342,25 @@ std::pair<Text, Text> PairKey(const Text& a, const Text& b) {
     return a < b ? std::pair(a, b) : std::pair(b, a);
 }
 
+// DuplicateKey(line, kind) == key, without making the key: the line being typed is compared
+// with every other line of the list at each keystroke.
+bool HasKey(TextView line, TextView key, WordListKind kind) {
+    std::size_t matched = 0;
+    for (const char32_t c : line) {
+        if (c == U'=' && kind == WordListKind::Verbs) {
+            break;
+        }
+        if (c == U' ') {
+            continue;
+        }
+        if (matched == key.size() || key[matched] != c) {
+            return false;
+        }
+        ++matched;
+    }
+    return matched == key.size();
+}
+
 const Text kNoPartner = U"Dieser letzten Zeile fehlt der Reimpartner: die Reimliste braucht "
                         U"eine gerade Zahl von Zeilen";
 
@@ -585,7 +604,7 @@ std::vector<Text> CheckLineInList(const std::vector<Text>& lines, std::size_t in
     }
     if (kind != WordListKind::Rhymes) {
         for (std::size_t i = 0; i < lines.size(); ++i) {
-            if (i != index && DuplicateKey(lines[i], kind) == key) {
+            if (i != index && HasKey(lines[i], key, kind)) {
                 messages.push_back(U"Doppelt: " + Quoted(key) + U" steht auch in Zeile " +
                                    Decimal(static_cast<long long>(i) + 1));
                 break;
@@ -605,9 +624,9 @@ std::vector<Text> CheckLineInList(const std::vector<Text>& lines, std::size_t in
         messages.push_back(std::move(*fault));
     }
     for (std::size_t i = 0; i + 1 < lines.size(); i += 2) {
-        if (i != first && !a.empty() && !b.empty() &&
-            PairKey(DuplicateKey(lines[i], kind), DuplicateKey(lines[i + 1], kind)) ==
-                PairKey(a, b)) {
+        const bool same = (HasKey(lines[i], a, kind) && HasKey(lines[i + 1], b, kind)) ||
+                          (HasKey(lines[i], b, kind) && HasKey(lines[i + 1], a, kind));
+        if (i != first && !a.empty() && !b.empty() && same) {
             messages.push_back(U"Dieses Reimpaar steht auch in Zeile " +
                                Decimal(static_cast<long long>(i) + 1) + U" und " +
                                Decimal(static_cast<long long>(i) + 2));

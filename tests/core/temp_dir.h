@@ -64,6 +64,15 @@ private:
     std::filesystem::path path_;
 };
 
+// Bytes (each one character below U+0100) as UTF-16, with or without its byte-order mark.
+inline std::string Utf16(const std::string& bytes, bool little, bool mark = true) {
+    std::string wide = !mark ? "" : little ? "\xFF\xFE" : "\xFE\xFF";
+    for (const char c : bytes) {
+        wide += little ? std::string{c, '\0'} : std::string{'\0', c};
+    }
+    return wide;
+}
+
 // Runs `write` where the folder cannot be written. Root may write anywhere, so as root the
 // write runs in a child process that has given up root first (user and group 65534).
 inline bool WriteInReadOnlyFolder(const std::filesystem::path& folder,

@@ -1,5 +1,7 @@
 #include "core/word_list_exchange.h"
 
+#include "temp_dir.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -9,48 +11,25 @@ namespace tamurik {
 namespace {
 
 using namespace std::string_literals;
-
-std::string Utf16(const std::string& ascii, bool little, bool mark) {
-    std::string bytes = !mark ? "" : little ? "\xFF\xFE" : "\xFE\xFF";
-    for (const char c : ascii) {
-        bytes += little ? std::string{c, '\0'} : std::string{'\0', c};
-    }
-    return bytes;
-}
+using test::Utf16;
 
 TEST(WordListExchangeTest, ImportReadsEveryEncodingIntoAReview) {
     const MarkSuggester suggester({U"1l2a.ch3en"});
     const std::vector<Text> list = {U"1b2a-d3en"};
     const std::string plain = "schwimmen\r\n# Kommentar\n\n  Lachen \rbaden\nverlieren\n";
-    const Text umlaut = U"grüßen";
-    struct Case {
-        const char* name;
-        std::string bytes;
+    const std::string latin = plain + "gr\374\337en";
+    const std::string cases[] = {
+        latin,
+        plain + "gr\303\274\303\237en\r\n",
+        "\357\273\277" + plain + "gr\303\274\303\237en",
+        Utf16(latin, true, true),
+        Utf16(latin, false, true),
+        Utf16(latin, true, false),
+        Utf16(latin, false, false),
     };
-    const Case cases[] = {
-        {"Windows-1252", plain + "gr\xFC\xDF"
-                                 "en"},
-        {"UTF-8", plain + "gr\xC3\xBC\xC3\x9F"
-                          "en\r\n"},
-        {"UTF-8 with mark", "\xEF\xBB\xBF" + plain +
-                                "gr\xC3\xBC\xC3\x9F"
-                                "en"},
-        {"UTF-16 LE with mark", Utf16(plain + "gr\xFC\xDF"
-                                              "en",
-                                      true, true)},
-        {"UTF-16 BE with mark", Utf16(plain + "gr\xFC\xDF"
-                                              "en",
-                                      false, true)},
-        {"UTF-16 LE without mark", Utf16(plain + "gr\xFC\xDF"
-                                                 "en",
-                                         true, false)},
-        {"UTF-16 BE without mark", Utf16(plain + "gr\xFC\xDF"
-                                                 "en",
-                                         false, false)},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const ImportReview review = ReviewImport(c.bytes, WordListKind::Verbs, suggester, list);
+    for (const std::string& bytes : cases) {
+        SCOPED_TRACE(bytes);
+        const ImportReview review = ReviewImport(bytes, WordListKind::Verbs, suggester, list);
         EXPECT_TRUE(review.messages.empty());
         ASSERT_EQ(review.rows.size(), 5u);
         EXPECT_EQ(review.rows[0].line, U"1schw2im.m3en");
@@ -92,10 +71,8 @@ TEST(WordListExchangeTest, ImportOfNoTextSaysSo) {
     const MarkSuggester none;
     EXPECT_EQ(ReviewImport("", WordListKind::Verbs, none, {}).messages,
               std::vector<Text>{U"Die Datei ist leer."});
-    const ImportReview binary =
-        ReviewImport("\x7F"
-                     "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x03\0>\0\x01\0\0\0"s,
-                     WordListKind::Verbs, none, {});
+    const ImportReview binary = ReviewImport("\177ELF\2\1\1\0\0\0\0\0\0\0\0\0\3\0>\0\1\0\0\0"s,
+                                             WordListKind::Verbs, none, {});
     EXPECT_TRUE(binary.rows.empty());
     ASSERT_EQ(binary.messages.size(), 1u);
     EXPECT_TRUE(Contains(binary.messages[0], U"keine Textdatei"));
