@@ -66,8 +66,9 @@ TEST(ListDocumentTest, EveryEncodingAndLineEndRoundTrips) {
         expected.push_back(U"1n2ä-h3en");
         EXPECT_EQ(SplitLines(DecodeFileText(bytes)), expected);
         EXPECT_EQ(ByteOrderMark(DetectEncoding(bytes)), ByteOrderMark(c.encoding));
-        if (expected.size() > 2)
+        if (expected.size() > 2) {
             EXPECT_EQ(bytes.substr(0, 12), c.bytes.substr(0, 12));
+        }
     }
 }
 
