@@ -237,7 +237,9 @@ ListDocument ListDocument::FromBytes(std::string_view bytes, WordListKind kind,
                               U"Umlaute falsch. Bitte diese Zeilen neu eingeben.",
                           true);
     }
-    if (!overlong.empty()) {
+    // In a file that is no text, long "lines" are no news.
+    if (!overlong.empty() && !document.HasFault(ReadFault::Binary) &&
+        !document.HasFault(ReadFault::UnknownEncoding)) {
         document.AddFault(ReadFault::OverlongLines,
                           U"Zeile " + LineNumbers(overlong) + U" ist länger als " +
                               Decimal(static_cast<long long>(kMaxWordLineLength)) +

@@ -3,7 +3,9 @@
 #include "word_list_check.h"
 #include "word_lists.h"
 
+#include <algorithm>
 #include <array>
+#include <functional>
 #include <optional>
 
 namespace tamurik {
@@ -203,6 +205,29 @@ MarkSuggestion WithLength(const VerbShape& shape, Length length, SuggestionSourc
     return suggestion;
 }
 
+// The suggestion by the verb's shape and spelling; where the spelling leaves the vowel length
+// open, `likeness` may decide it from known verbs, else a short vowel is guessed.
+MarkSuggestion
+ByRules(const Text& plain,
+        const std::function<std::optional<MarkSuggestion>(const VerbShape&)>& likeness) {
+    const std::optional<VerbShape> shape = ShapeOf(plain);
+    if (!shape) {
+        return NotSimple(plain);
+    }
+    const LengthReason spelling = SpellingLength(*shape);
+    if (spelling.length != Length::Undecided) {
+        return WithLength(*shape, spelling.length, SuggestionSource::Spelling, spelling.reason);
+    }
+    if (likeness) {
+        if (std::optional<MarkSuggestion> like = likeness(*shape)) {
+            return std::move(*like);
+        }
+    }
+    return WithLength(*shape, Length::Short, SuggestionSource::Guess,
+                      U"Die Schreibung sagt nicht, ob der Stammvokal kurz oder lang ist; "
+                      U"vorgeschlagen ist kurz: bitte prüfen");
+}
+
 } // namespace
 
 MarkSuggester::MarkSuggester(const std::vector<Text>& knownLines) {
@@ -233,41 +258,37 @@ MarkSuggestion MarkSuggester::Suggest(TextView verb) const {
         MarkSuggestion suggestion;
         suggestion.marked = found->second;
         suggestion.source = SuggestionSource::Known;
-        suggestion.reason = U"So steht das Verb in den mitgelieferten Listen";
+        suggestion.reason = U"So steht das Verb in den Wortlisten";
         return suggestion;
     }
-    const std::optional<VerbShape> shape = ShapeOf(plain);
-    if (!shape) {
-        return NotSimple(plain);
-    }
-    const LengthReason spelling = SpellingLength(*shape);
-    if (spelling.length != Length::Undecided) {
-        return WithLength(*shape, spelling.length, SuggestionSource::Spelling, spelling.reason);
-    }
-    if (const auto like = rimes_.find(shape->vowel + shape->coda); like != rimes_.end()) {
-        const auto [shortCount, longCount] = like->second;
+    return SuggestUnknown(plain);
+}
+
+MarkSuggestion MarkSuggester::SuggestUnknown(TextView verb) const {
+    const Text plain = PlainOf(verb);
+    return ByRules(plain, [&](const VerbShape& shape) -> std::optional<MarkSuggestion> {
+        const Text rime = shape.vowel + shape.coda;
+        const auto like = rimes_.find(rime);
+        if (like == rimes_.end()) {
+            return std::nullopt;
+        }
+        auto [shortCount, longCount] = like->second;
+        if (const auto self = known_.find(plain); self != known_.end()) {
+            (Contains(self->second, U'.') ? shortCount : longCount) -= 1;
+        }
+        if (shortCount + longCount == 0) {
+            return std::nullopt;
+        }
         const bool isShort = shortCount >= longCount;
-        return WithLength(
-            *shape, isShort ? Length::Short : Length::Long, SuggestionSource::Likeness,
-            Text(isShort ? U"Kurzer" : U"Langer") + U" Stammvokal wie in bekannten Verben auf „" +
-                shape->vowel + shape->coda + U"…“: bitte prüfen");
-    }
-    return SuggestByRules(plain);
+        return WithLength(shape, isShort ? Length::Short : Length::Long, SuggestionSource::Likeness,
+                          Text(isShort ? U"Kurzer" : U"Langer") +
+                              U" Stammvokal wie in bekannten Verben auf „" + rime +
+                              U"…“: bitte prüfen");
+    });
 }
 
 MarkSuggestion SuggestByRules(TextView verb) {
-    const Text plain = PlainOf(verb);
-    const std::optional<VerbShape> shape = ShapeOf(plain);
-    if (!shape) {
-        return NotSimple(plain);
-    }
-    const LengthReason spelling = SpellingLength(*shape);
-    if (spelling.length != Length::Undecided) {
-        return WithLength(*shape, spelling.length, SuggestionSource::Spelling, spelling.reason);
-    }
-    return WithLength(*shape, Length::Short, SuggestionSource::Guess,
-                      U"Die Schreibung sagt nicht, ob der Stammvokal kurz oder lang ist; "
-                      U"vorgeschlagen ist kurz: bitte prüfen");
+    return ByRules(PlainOf(verb), nullptr);
 }
 
 } // namespace tamurik

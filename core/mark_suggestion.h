@@ -1,5 +1,5 @@
 #pragma once
-// The marked form of a plain verb ("schwimmen" → "1schw2i.mm3en"), proposed for the teacher
+// The marked form of a plain verb ("schwimmen" → "1schw2im.m3en"), proposed for the teacher
 // to accept or correct: a verb the program already knows keeps its marking; another verb is
 // taken apart into beginning, stem vowel, the consonants after it and ending, and its vowel
 // length is read from the spelling or, where the spelling does not tell, from known verbs
@@ -22,7 +22,7 @@ enum class SuggestionSource {
 };
 
 struct MarkSuggestion {
-    Text marked; // "1schw2i.mm3en"; empty when None
+    Text marked; // "1schw2im.m3en"; empty when None
     SuggestionSource source = SuggestionSource::None;
     // German, one sentence for the editor's "Vorschlag" line: where the marks come from, or
     // why there are none ("Der Stammvokal ist kurz: zwei Mitlaute folgen").
@@ -44,6 +44,9 @@ public:
     // The suggestion for a plain verb (letter case and blanks at the ends ignored). A text
     // that already holds marks is taken as its plain verb.
     MarkSuggestion Suggest(TextView verb) const;
+    // The suggestion as if this verb were not known: its own marking is left out of the known
+    // verbs it is likened to. (How well the rules alone would have marked a known verb.)
+    MarkSuggestion SuggestUnknown(TextView verb) const;
 
     std::size_t knownCount() const { return known_.size(); }
 

@@ -13,7 +13,7 @@
 
 namespace tamurik {
 
-// Verbs: ZAHLVERB.TXT, a marked verb a line ("1schw2i.mm3en", a rare one with " = " and an
+// Verbs: ZAHLVERB.TXT, a marked verb a line ("1schw2im.m3en", a rare one with " = " and an
 // explanation). Rhymes: ZAHLREIM.TXT, marked verbs in pairs. RealVerbs: VERBEN.TXT, every
 // real German verb as a plain lower-case word, which a made-up verb must not be part of.
 enum class WordListKind { Verbs, Rhymes, RealVerbs };

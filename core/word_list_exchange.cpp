@@ -156,7 +156,7 @@ std::string WordListCsv(const std::vector<Text>& lines, WordListKind kind) {
             csv += CsvRow({number, line});
             continue;
         }
-        const Text marked = DuplicateKey(line, WordListKind::Verbs);
+        const Text marked = DuplicateKey(line, kind);
         const Text plain = RemoveChars(marked, U"123.-");
         if (kind == WordListKind::Verbs) {
             csv += CsvRow({number, plain, marked, StemVowelName(marked), Explanation(line)});

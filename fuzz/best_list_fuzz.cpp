@@ -42,8 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<Text> again = sorted;
     SortRecords(again);
     FUZZ_CHECK(again == sorted);
-    for (int minutes = 1; minutes <= 5; ++minutes)
-        (void)LoadForTime(dir, minutes);
+    // One time limit per input: each of them reads the whole file the same way.
+    (void)LoadForTime(dir, size > 1 ? data[1] % 5 + 1 : 1);
 
     // A result is added and the first hundred kept: the new record is in the file.
     const Text record = QuatschRecord(3, 42, U"05.12.2026", U"Fuzz");

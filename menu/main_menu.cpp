@@ -91,6 +91,7 @@ MainMenu::MainMenu(AppContext& context)
         label->setForeground(Qt::white);
     }
     pointsLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    pointsLabel_->setAccessibleDescription(QStringLiteral("Punkte"));
     pointsWordLabel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     PlaceTwips(pointsLabel_, kWidth / 2 - 2400, 1080, 2340, 420);
     PlaceTwips(pointsWordLabel_, kWidth / 2 + 60, 1080, 2340, 420);

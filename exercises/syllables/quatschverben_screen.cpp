@@ -70,8 +70,11 @@ QListWidget* MakeList(QWidget* parent, const QString& name) {
 
 QuatschverbenScreen::QuatschverbenScreen(AppContext& context) : ExerciseFrame(context, Frame()) {
     heightTwips_ = kShortHeight;
+    clock_.setObjectName(QStringLiteral("Zeit1"));
     clock_.setInterval(1000);
     connect(&clock_, &QTimer::timeout, this, &QuatschverbenScreen::ClockTick);
+    // The frame's points field counts the points of the current run here, from 0.
+    pointsLabel()->setAccessibleDescription(QStringLiteral("Punkte dieses Durchgangs"));
 
     buildWordArea();
     buildDecisions();

@@ -116,7 +116,8 @@ private:
     bool instructionsInView_ = false;
     bool bestListInView_ = false;
     int heightTwips_ = 0;
-    QTimer clock_;
+    // A child of the screen, so that it is found among the screen's timers.
+    QTimer clock_{this};
 
     PictureSurface* wordPanel_ = nullptr;       // buntverb
     QLineEdit* entry_ = nullptr;                // Text1

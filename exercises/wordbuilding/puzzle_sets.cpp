@@ -30,19 +30,19 @@ bool PartsClash(const VerbParts& a, const VerbParts& b) {
 
 namespace {
 
-// One pass through the lines in a random order, keeping each verb that shares no part with
-// those kept before. Drawing line after line and skipping the clashing ones comes to the same,
+// One pass through the verbs in a random order, keeping each verb that shares no part with
+// those kept before. Drawing verb after verb and skipping the clashing ones comes to the same,
 // but a pass ends even when the verbs kept first leave no third one.
-std::optional<std::array<VerbParts, 3>> DrawOnePass(const std::vector<Text>& lines,
-                                                    RandomSource& random) {
-    std::vector<std::size_t> order(lines.size());
+std::optional<std::array<VerbParts, 3>>
+DrawOnePass(const std::vector<std::optional<VerbParts>>& verbs, RandomSource& random) {
+    std::vector<std::size_t> order(verbs.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
     std::array<VerbParts, 3> set;
     int kept = 0;
     for (std::size_t i = 0; i < order.size() && kept < 3; ++i) {
         const auto remaining = static_cast<int>(order.size() - i);
         std::swap(order[i], order[i + static_cast<std::size_t>(random.Draw(remaining))]);
-        const std::optional<VerbParts> parts = SplitVerbParts(lines[order[i]]);
+        const std::optional<VerbParts>& parts = verbs[order[i]];
         if (!parts)
             continue;
         const bool clashes = std::any_of(set.begin(), set.begin() + kept,
@@ -59,11 +59,16 @@ std::optional<std::array<VerbParts, 3>> DrawOnePass(const std::vector<Text>& lin
 
 std::optional<std::array<VerbParts, 3>> DrawPuzzleSet(const std::vector<Text>& lines,
                                                       RandomSource& random) {
+    // Each line is split once: a list that cannot make up a set is passed through many times.
+    std::vector<std::optional<VerbParts>> verbs;
+    verbs.reserve(lines.size());
+    for (const Text& line : lines)
+        verbs.push_back(SplitVerbParts(line));
     // The first verbs of a pass may leave no third one although other sets exist; a new pass
     // starts afresh. A list that fails this often cannot serve the puzzle in practice.
     constexpr int kPasses = 50;
     for (int pass = 0; pass < kPasses; ++pass)
-        if (auto set = DrawOnePass(lines, random))
+        if (auto set = DrawOnePass(verbs, random))
             return set;
     return std::nullopt;
 }

@@ -71,6 +71,7 @@ const char32_t* const kIdleInstruction = U"Stelle eine Zeit ein und klicke auf d
 
 VerbenSchreibenScreen::VerbenSchreibenScreen(AppContext& context)
     : ExerciseFrame(context, Frame()) {
+    timer_.setObjectName(QStringLiteral("Zeit1"));
     timer_.setInterval(1000);
     connect(&timer_, &QTimer::timeout, this, &VerbenSchreibenScreen::TimerTick);
 

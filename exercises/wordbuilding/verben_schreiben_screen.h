@@ -75,7 +75,8 @@ private:
     std::vector<Text> bestList_;
     // False when BESTTEXT.LST exists but could not be read: it is then left as it is.
     bool bestListReadable_ = true;
-    QTimer timer_;
+    // A child of the screen, so that it is found among the screen's timers.
+    QTimer timer_{this};
 
     QScrollBar* minutes_ = nullptr;
     ClickLabel* minutesLabel_ = nullptr;

@@ -4,9 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -15,6 +12,7 @@ namespace tamurik {
 namespace {
 
 using test::TempDir;
+using test::WriteInReadOnlyFolder;
 
 // The file as the program writes it, with one value line changeable.
 std::string IniFile(const std::string& anfang = " 3", const std::string& mitte = " 4",
@@ -144,32 +142,6 @@ TEST_F(SettingsFileTest, WrittenFileHasTheFourteenLinesAndReadsBack) {
         U"[Anfang]", U" 10",       U"[Mitte]", U" 12",     U"[Schluss]", U" 9",      U"[Blatt]",
         U" 1",       U"[Schrift]", U"Verdana", U"[Größe]", U" 32",       U"[Spiel]", U" 100"};
     EXPECT_EQ(FormatSettings(Settings{}), expected);
-}
-
-// Runs `write` where the folder cannot be written. Root may write anywhere, so as root the
-// write runs in a child process that has given up root first.
-bool WriteInReadOnlyFolder(const std::filesystem::path& folder,
-                           const std::function<bool()>& write) {
-    std::filesystem::permissions(
-        folder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec |
-                    std::filesystem::perms::group_read | std::filesystem::perms::group_exec |
-                    std::filesystem::perms::others_read | std::filesystem::perms::others_exec);
-    if (geteuid() != 0) {
-        return write();
-    }
-    const pid_t child = fork();
-    if (child == 0) {
-        constexpr uid_t kNobody = 65534;
-        if (setgid(kNobody) != 0 || setuid(kNobody) != 0) {
-            _exit(2);
-        }
-        _exit(write() ? 1 : 0);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status));
-    EXPECT_NE(WEXITSTATUS(status), 2) << "could not give up root";
-    return !WIFEXITED(status) || WEXITSTATUS(status) != 0;
 }
 
 TEST_F(SettingsFileTest, WriteIntoReadOnlyFolderFailsAndKeepsTheOldFile) {

@@ -127,11 +127,9 @@ TEST_F(RecordTest, AFullDiskLetsTheChildPlayOnAndTellsOnce) {
     const QString folder = QString::fromStdString(dir_.path().string());
     // A disk of 400 KiB of its own (a tmpfs in a mount namespace of the helper's own); where
     // the system allows no such namespace, a limit on the size of every file the helper writes.
-    ChildRun run = RunChild(
-        {QStringLiteral("play"), folder, QStringLiteral("0"), QStringLiteral("fill")}, false,
-        {QStringLiteral("unshare"), QStringLiteral("--user"), QStringLiteral("--map-root-user"),
-         QStringLiteral("--mount"), QStringLiteral("sh"), QStringLiteral("-c"),
-         QStringLiteral("mount -t tmpfs -o size=400k tmpfs \"$0\" && exec \"$@\""), folder});
+    ChildRun run =
+        RunChild({QStringLiteral("play"), folder, QStringLiteral("0"), QStringLiteral("fill")},
+                 false, SmallDisk(folder, QStringLiteral("400k")));
     const bool smallDisk = run.out.contains(QStringLiteral("started"));
     if (!smallDisk)
         run = RunChild(

@@ -3,14 +3,9 @@
 #include "core/word_lists.h"
 #include "learning/days.h"
 
-#include <QCoreApplication>
-#include <QFile>
-#include <QProcess>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QVariant>
-
-#include <unistd.h>
 
 namespace tamurik::testing {
 
@@ -67,46 +62,6 @@ std::vector<QVariantList> Peek::Rows(const QString& statement) {
         rows.push_back(row);
     }
     return rows;
-}
-
-QString HelperProgram(bool unprivileged) {
-    if (!unprivileged || geteuid() != 0)
-        return QCoreApplication::applicationFilePath();
-    // The checkout's folders may be closed to other users: the unprivileged helper runs from a
-    // copy in a folder of its own that everyone may enter.
-    static const test::TempDir folder;
-    static const QString copy = [] {
-        fs::permissions(folder.path(), fs::perms(0755));
-        const QString path = QString::fromStdString((folder.path() / "helper").string());
-        QFile::copy(QStringLiteral("/proc/self/exe"), path);
-        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
-                                        QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther |
-                                        QFile::ExeOther);
-        return path;
-    }();
-    return copy;
-}
-
-ChildRun RunChild(const QStringList& arguments, bool unprivileged, const QStringList& wrapper) {
-    QStringList command = wrapper;
-    if (unprivileged && geteuid() == 0)
-        command << QStringLiteral("setpriv") << QStringLiteral("--reuid=65534")
-                << QStringLiteral("--regid=65534") << QStringLiteral("--clear-groups");
-    command << HelperProgram(unprivileged) << QStringLiteral("--child") << arguments;
-    QProcess process;
-    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process.start(command.takeFirst(), command);
-    process.waitForFinished(120'000);
-    return ChildRun{process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-                    QString::fromUtf8(process.readAllStandardOutput())};
-}
-
-QStringList LinesAfter(const QString& out, const QString& prefix) {
-    QStringList found;
-    for (const QString& line : out.split(QLatin1Char('\n')))
-        if (line.startsWith(prefix))
-            found << line.mid(prefix.size());
-    return found;
 }
 
 } // namespace tamurik::testing

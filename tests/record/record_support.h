@@ -6,10 +6,10 @@
 #include "core/clock.h"
 #include "record/sqlite_record.h"
 #include "tests/core/temp_dir.h"
+#include "tests/support/helper_process.h"
 
 #include <QSqlDatabase>
 #include <QString>
-#include <QStringList>
 #include <QVariant>
 
 #include <gtest/gtest.h>
@@ -48,17 +48,5 @@ public:
 private:
     QString name_;
 };
-
-// This program again, as a helper process; `unprivileged` runs it as user 65534 when the
-// tests run as root. `wrapper` is put in front of the program (for example an unshare call).
-struct ChildRun {
-    int exitCode = -1;
-    QString out;
-};
-QString HelperProgram(bool unprivileged);
-ChildRun RunChild(const QStringList& arguments, bool unprivileged = false,
-                  const QStringList& wrapper = {});
-// The lines of the helper's output that begin with the prefix, without it.
-QStringList LinesAfter(const QString& out, const QString& prefix);
 
 } // namespace tamurik::testing
