@@ -100,10 +100,12 @@ TEST_F(WordListEditorTest, EveryEditIsUndoneAndRedoneUntilSaved) {
     verbs.AddLine();
     Type(verbs, QStringLiteral("1h2ü.pf3en"));
     verbs.ChangeLine();
+    // The keys: Delete in the table, Ctrl+Up to move a line.
     verbs.SelectRow(0);
-    verbs.DeleteLine();
+    verbs.table()->setFocus();
+    QTest::keyClick(verbs.table(), Qt::Key_Delete);
     verbs.SelectRow(3);
-    verbs.MoveLine(-1);
+    QTest::keyClick(verbs.table(), Qt::Key_Up, Qt::ControlModifier);
     std::vector<Text> after = before;
     after[1] = U"1schw2im.m3en";
     after.insert(after.begin() + 2, U"1h2ü.pf3en");
