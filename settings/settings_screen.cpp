@@ -331,6 +331,8 @@ void SettingsScreen::UndoChanges() {
 }
 
 void SettingsScreen::OpenTeacherArea() {
+    // The fonts are scanned again when the teacher area returns here.
+    scanTimer_->stop();
     hide();
     navigator().Open(ScreenId::Lehrerbereich);
 }

@@ -5,6 +5,7 @@
 #include "app/run.h"
 #include "learning/days.h"
 #include "record/sqlite_record.h"
+#include "settings/settings_screen.h"
 #include "teacher/child_page.h"
 #include "teacher/children_page.h"
 #include "teacher/lock_page.h"
@@ -46,8 +47,10 @@ protected:
     // Opens the area from the settings screen's button.
     TeacherScreen& Open() {
         navigator_->Open(ScreenId::Settings);
-        Click(Find<QAbstractButton>(&navigator_->screen(ScreenId::Settings),
-                                    QStringLiteral("Lehrerbereich")));
+        auto& settings = static_cast<SettingsScreen&>(navigator_->screen(ScreenId::Settings));
+        Click(Find<QAbstractButton>(&settings, QStringLiteral("Lehrerbereich")));
+        // The font scan the settings screen began does not run on while it is hidden.
+        EXPECT_FALSE(settings.fontScanPending());
         return static_cast<TeacherScreen&>(navigator_->screen(ScreenId::Lehrerbereich));
     }
     // Types the PIN (twice when one is set) and waits for its hash.
