@@ -74,7 +74,7 @@ options_for() {
     word_rules_fuzz) echo -max_len=256 ;;
     word_list_check_fuzz) echo -max_len=512 ;;
     # an imported file: a few dozen lines in any encoding
-    word_import_fuzz) echo -max_len=2048 ;;
+    word_import_fuzz) echo -max_len=1024 ;;
     esac
 }
 
