@@ -53,6 +53,13 @@ Text FormatLocalDate(std::int64_t ms) {
     return FormatDate(DateOf(LocalTm(ms)));
 }
 
+Text FormatSortableLocalTime(std::int64_t ms) {
+    const std::tm local = LocalTm(ms);
+    return ZeroPadded(local.tm_year + 1900, 4) + U'-' + ZeroPadded(local.tm_mon + 1, 2) + U'-' +
+           ZeroPadded(local.tm_mday, 2) + U'_' + ZeroPadded(local.tm_hour, 2) + U'-' +
+           ZeroPadded(local.tm_min, 2) + U'-' + ZeroPadded(local.tm_sec, 2);
+}
+
 Date SystemClock::Today() const {
     const std::time_t now = std::time(nullptr);
     // std::localtime shares one buffer between calls; the clock is asked on the GUI thread

@@ -19,6 +19,8 @@ Text FormatDate(const Date& date);
 // and the date alone.
 Text FormatLocalDateTime(std::int64_t ms);
 Text FormatLocalDate(std::int64_t ms);
+// The moment in the computer's time zone as it sorts in a file name: "yyyy-mm-dd_hh-mm-ss".
+Text FormatSortableLocalTime(std::int64_t ms);
 
 class Clock {
 public:

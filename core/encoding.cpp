@@ -48,9 +48,11 @@ bool HasNonAscii(std::string_view bytes) {
     return false;
 }
 
+} // namespace
+
 // UTF-16 after its byte-order mark, as an editor saves a file as "Unicode". Written here for
 // the same reason as the code page above; a lone surrogate or an odd last byte is U+FFFD.
-Text FromUtf16(std::string_view bytes, bool littleEndian) {
+Text DecodeUtf16(std::string_view bytes, bool littleEndian) {
     const auto unit = [&](std::size_t i) {
         const auto first = static_cast<unsigned char>(bytes[i]);
         const auto second = static_cast<unsigned char>(bytes[i + 1]);
@@ -76,6 +78,8 @@ Text FromUtf16(std::string_view bytes, bool littleEndian) {
     }
     return text;
 }
+
+namespace {
 
 // Whether bytes after a UTF-16 mark are UTF-16 text rather than Windows-1252 text that happens
 // to start with "ÿþ" or "þÿ": the letters of a word list or best list lie below U+0100, so in
@@ -114,13 +118,17 @@ FileEncoding DetectEncoding(std::string_view bytes) {
 }
 
 Text DecodeFileText(std::string_view bytes) {
-    switch (DetectEncoding(bytes)) {
-    case FileEncoding::Utf8WithMark:
-        return FromUtf8(bytes.substr(3));
+    const FileEncoding encoding = DetectEncoding(bytes);
+    return DecodeText(bytes.substr(ByteOrderMark(encoding).size()), encoding);
+}
+
+Text DecodeText(std::string_view bytes, FileEncoding encoding) {
+    switch (encoding) {
     case FileEncoding::Utf16LittleEndian:
-        return FromUtf16(bytes.substr(2), true);
+        return DecodeUtf16(bytes, true);
     case FileEncoding::Utf16BigEndian:
-        return FromUtf16(bytes.substr(2), false);
+        return DecodeUtf16(bytes, false);
+    case FileEncoding::Utf8WithMark:
     case FileEncoding::Utf8:
         return FromUtf8(bytes);
     case FileEncoding::Windows1252:
@@ -141,6 +149,63 @@ std::string EncodeWindows1252(TextView text) {
         bytes.push_back(ToWindows1252(c));
     }
     return bytes;
+}
+
+bool CanEncode(char32_t c, FileEncoding encoding) {
+    if (encoding == FileEncoding::Windows1252) {
+        return ToWindows1252(c) != '?' || c == U'?';
+    }
+    // Surrogates and values past U+10FFFF are no characters in any Unicode encoding.
+    return c <= 0x10FFFF && !(c >= 0xD800 && c <= 0xDFFF);
+}
+
+std::string EncodeText(TextView text, FileEncoding encoding) {
+    switch (encoding) {
+    case FileEncoding::Windows1252:
+        return EncodeWindows1252(text);
+    case FileEncoding::Utf8:
+    case FileEncoding::Utf8WithMark:
+        return ToUtf8(text);
+    case FileEncoding::Utf16LittleEndian:
+    case FileEncoding::Utf16BigEndian:
+        break;
+    }
+    const bool little = encoding == FileEncoding::Utf16LittleEndian;
+    std::string bytes;
+    bytes.reserve(text.size() * 2);
+    const auto put = [&](char32_t unit) {
+        const char high = static_cast<char>(unit >> 8);
+        const char low = static_cast<char>(unit & 0xFF);
+        bytes.push_back(little ? low : high);
+        bytes.push_back(little ? high : low);
+    };
+    for (char32_t c : text) {
+        if (!CanEncode(c, encoding)) {
+            c = kReplacementChar;
+        }
+        if (c >= 0x10000) {
+            put(0xD800 + ((c - 0x10000) >> 10));
+            put(0xDC00 + ((c - 0x10000) & 0x3FF));
+        } else {
+            put(c);
+        }
+    }
+    return bytes;
+}
+
+std::string_view ByteOrderMark(FileEncoding encoding) {
+    switch (encoding) {
+    case FileEncoding::Utf8WithMark:
+        return "\xEF\xBB\xBF";
+    case FileEncoding::Utf16LittleEndian:
+        return "\xFF\xFE";
+    case FileEncoding::Utf16BigEndian:
+        return "\xFE\xFF";
+    case FileEncoding::Windows1252:
+    case FileEncoding::Utf8:
+        break;
+    }
+    return {};
 }
 
 std::vector<Text> SplitLines(TextView text) {

@@ -27,6 +27,19 @@ Text DecodeFileText(std::string_view bytes);
 // Windows-1252 bytes; a character that Windows-1252 cannot hold becomes '?'.
 std::string EncodeWindows1252(TextView text);
 
+// Whether a character can be written in the encoding as itself (Windows-1252 holds 256).
+bool CanEncode(char32_t c, FileEncoding encoding);
+// Text in the encoding, without a byte-order mark; in Windows-1252 a character it cannot
+// hold becomes '?' (check CanEncode first).
+std::string EncodeText(TextView text, FileEncoding encoding);
+// The byte-order mark a file of this encoding starts with; empty for Windows-1252 and UTF-8
+// without a mark.
+std::string_view ByteOrderMark(FileEncoding encoding);
+// Bytes without a byte-order mark to text in the given encoding (invalid bytes U+FFFD).
+Text DecodeText(std::string_view bytes, FileEncoding encoding);
+// UTF-16 bytes (without a mark) to text; a lone surrogate or an odd last byte is U+FFFD.
+Text DecodeUtf16(std::string_view bytes, bool littleEndian);
+
 // Lines of a text: CR LF, LF or a lone CR end a line; a last line without an end counts,
 // an empty text has no lines.
 std::vector<Text> SplitLines(TextView text);

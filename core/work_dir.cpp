@@ -121,6 +121,19 @@ std::optional<std::vector<Text>> WorkDir::ReadLines(const std::string& name) con
 }
 
 bool WorkDir::WriteLines(const std::string& name, const std::vector<Text>& lines) const {
+    std::string bytes;
+    try {
+        for (const Text& line : lines) {
+            bytes += EncodeWindows1252(line);
+            bytes += "\r\n";
+        }
+    } catch (const std::exception&) {
+        return false;
+    }
+    return WriteBytes(name, bytes);
+}
+
+bool WorkDir::WriteBytes(const std::string& name, std::string_view bytes) const {
     fs::path target;
     fs::path temp;
     try {
@@ -135,11 +148,7 @@ bool WorkDir::WriteLines(const std::string& name, const std::vector<Text>& lines
             if (!out) {
                 return false;
             }
-            for (const Text& line : lines) {
-                const std::string bytes = EncodeWindows1252(line);
-                out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-                out.write("\r\n", 2);
-            }
+            out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
             out.close();
             if (out.fail()) {
                 std::error_code ignored;

@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tamurik {
@@ -38,6 +39,9 @@ public:
     // stays as it was. Every write of the program ends here (a test may make it fail, as a
     // full disk would).
     virtual bool WriteLines(const std::string& name, const std::vector<Text>& lines) const;
+    // Replaces the file with these bytes the same way (beside, then rename); false when
+    // anything fails, the old file then stays as it was. A missing folder is not created.
+    virtual bool WriteBytes(const std::string& name, std::string_view bytes) const;
     // Adds one line at the end (an atomic rewrite of the whole file). When `keep` is given, the
     // old lines it refuses are left out of the rewrite. A file that is there but cannot be read
     // is left alone (false).

@@ -4,6 +4,7 @@
 // the computer's time zone. A text that begins like a formula is written so that no
 // spreadsheet runs it.
 
+#include "core/csv.h"
 #include "core/text.h"
 #include "learning/record_queries.h"
 
@@ -12,11 +13,6 @@
 
 namespace tamurik {
 
-inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
-
-// One text field, quoted. A text beginning with "=", "+", "-", "@", a tab or a carriage
-// return gets an apostrophe in front, which spreadsheets show as the start of plain text.
-std::string CsvField(TextView text);
 // The header line and one answer's line, each ending in CR LF.
 std::string AnswerCsvHeader();
 std::string AnswerCsvLine(const AnswerRow& row);

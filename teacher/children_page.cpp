@@ -84,12 +84,15 @@ ChildrenPage::ChildrenPage(QWidget* parent, TeacherArea& area) : QWidget(parent)
     auto* exportAll =
         AddControl<QPushButton>(this, tools_, QStringLiteral("AlleAlsCsv"),
                                 QStringLiteral("Alle Antworten als &Tabelle (CSV) …"));
+    auto* lists = AddControl<QPushButton>(this, tools_, QStringLiteral("WortlistenBearbeiten"),
+                                          QStringLiteral("&Wortlisten bearbeiten …"));
     auto* pin = AddControl<QPushButton>(this, tools_, QStringLiteral("PinAendern"),
                                         QStringLiteral("&PIN ändern …"));
     tools_->addStretch();
     auto* close = AddControl<QPushButton>(this, tools_, QStringLiteral("LehrerbereichSchliessen"),
                                           QStringLiteral("&Schließen"));
     connect(exportAll, &QPushButton::clicked, this, &ChildrenPage::ExportAll);
+    connect(lists, &QPushButton::clicked, this, &ChildrenPage::editWordLists);
     connect(pin, &QPushButton::clicked, this, &ChildrenPage::changePin);
     connect(close, &QPushButton::clicked, this, &ChildrenPage::closeArea);
 

@@ -41,6 +41,7 @@ public:
 signals:
     void openChild(const ChildSummary& child);
     void changePin();
+    void editWordLists();
     void closeArea();
 
 private:
@@ -55,8 +56,7 @@ private:
     QPushButton* rename_ = nullptr;
     QPushButton* merge_ = nullptr;
     QPushButton* delete_ = nullptr;
-    // The teacher area's own tools (spreadsheet, PIN); the word-list editor's button belongs
-    // here too.
+    // The teacher area's own tools: spreadsheet, word lists, PIN.
     QHBoxLayout* tools_ = nullptr;
 };
 

@@ -19,10 +19,14 @@ namespace tamurik {
 using SaveLocation = std::function<QString(const QString& title, const QString& suggestedName,
                                            const QString& filter)>;
 
+// The file to open: the chosen path, or an empty one when the teacher cancelled.
+using OpenLocation = std::function<QString(const QString& title, const QString& filter)>;
+
 struct TeacherArea {
     AppContext& app;
     SaveLocation saveLocation;
     PrintSetup printSetup;
+    OpenLocation openLocation;
 
     RecordQueries& queries() { return app.queries; }
     long long Today() const { return DayNumber(app.clock.Today()); }

@@ -3,6 +3,7 @@
 #include "teacher/child_page.h"
 #include "teacher/children_page.h"
 #include "teacher/lock_page.h"
+#include "teacher/word_list_editor.h"
 #include "ui/geometry.h"
 #include "ui/text_qt.h"
 
@@ -30,11 +31,18 @@ SaveLocation FileDialog(QWidget* parent) {
     };
 }
 
+OpenLocation OpenDialog(QWidget* parent) {
+    return [parent](const QString& title, const QString& filter) {
+        const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        return QFileDialog::getOpenFileName(parent, title, folder, filter);
+    };
+}
+
 } // namespace
 
 TeacherScreen::TeacherScreen(AppContext& context)
     : Screen(context, QStringLiteral("Lehrerbereich"), QStringLiteral("Tamurik: Lehrerbereich")),
-      area_{context, FileDialog(this), SystemPrintDialog(this)} {
+      area_{context, FileDialog(this), SystemPrintDialog(this), OpenDialog(this)} {
     resize(PxSize(kWidthTwips, kHeightTwips));
     setMinimumSize(PxSize(kWidthTwips * 3 / 4, kHeightTwips * 3 / 4));
     setBackgroundColor(QColor(246, 246, 242));
@@ -61,8 +69,10 @@ TeacherScreen::TeacherScreen(AppContext& context)
     lock_ = new LockPage(pages_, area_);
     children_ = new ChildrenPage(pages_, area_);
     child_ = new ChildPage(pages_, area_);
-    for (QWidget* page : {problemPage_, static_cast<QWidget*>(lock_),
-                          static_cast<QWidget*>(children_), static_cast<QWidget*>(child_)})
+    lists_ = new WordListEditor(pages_, area_);
+    for (QWidget* page :
+         {problemPage_, static_cast<QWidget*>(lock_), static_cast<QWidget*>(children_),
+          static_cast<QWidget*>(child_), static_cast<QWidget*>(lists_)})
         pages_->addWidget(page);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pages_);
@@ -83,6 +93,11 @@ TeacherScreen::TeacherScreen(AppContext& context)
         lock_->StartChange();
         pages_->setCurrentWidget(lock_);
     });
+    connect(children_, &ChildrenPage::editWordLists, this, [this] {
+        lists_->Open();
+        pages_->setCurrentWidget(lists_);
+    });
+    connect(lists_, &WordListEditor::back, this, &TeacherScreen::showChildren);
     connect(children_, &ChildrenPage::closeArea, this, &TeacherScreen::CloseTeacherArea);
     connect(child_, &ChildPage::back, this, &TeacherScreen::showChildren);
 }
@@ -109,6 +124,8 @@ QWidget* TeacherScreen::currentPage() const {
 }
 
 void TeacherScreen::CloseTeacherArea() {
+    if (pages_->currentWidget() == lists_ && !lists_->MayLeave())
+        return;
     // Nothing of a child stays on show behind the lock.
     lock_->Start();
     pages_->setCurrentWidget(lock_);

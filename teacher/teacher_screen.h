@@ -14,6 +14,7 @@ namespace tamurik {
 class ChildPage;
 class ChildrenPage;
 class LockPage;
+class WordListEditor;
 
 class TeacherScreen : public Screen {
     Q_OBJECT
@@ -30,10 +31,12 @@ public:
     // gives its own.
     void setSaveLocation(SaveLocation location) { area_.saveLocation = std::move(location); }
     void setPrintSetup(PrintSetup setup) { area_.printSetup = std::move(setup); }
+    void setOpenLocation(OpenLocation location) { area_.openLocation = std::move(location); }
 
     LockPage& lockPage() { return *lock_; }
     ChildrenPage& childrenPage() { return *children_; }
     ChildPage& childPage() { return *child_; }
+    WordListEditor& wordListEditor() { return *lists_; }
     QWidget* currentPage() const;
 
 private:
@@ -46,6 +49,7 @@ private:
     LockPage* lock_ = nullptr;
     ChildrenPage* children_ = nullptr;
     ChildPage* child_ = nullptr;
+    WordListEditor* lists_ = nullptr;
 };
 
 } // namespace tamurik

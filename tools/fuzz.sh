@@ -73,6 +73,8 @@ options_for() {
     case "$1" in
     word_rules_fuzz) echo -max_len=256 ;;
     word_list_check_fuzz) echo -max_len=512 ;;
+    # an imported file: a few dozen lines in any encoding
+    word_import_fuzz) echo -max_len=1024 ;;
     esac
 }
 

@@ -1,6 +1,6 @@
 // tamurik-wortliste: checks word lists before they are given to the program.
 
-#include "data/checker/word_list_check.h"
+#include "core/word_list_check.h"
 
 #include "core/work_dir.h"
 
@@ -41,7 +41,8 @@ std::string Printable(TextView line) {
 
 void PrintUsage(std::ostream& out) {
     out << "Aufruf: tamurik-wortliste [--reime] DATEI...\n"
-           "Prüft Wortlisten: ZAHLREIM* als Reimliste, jede andere Datei als Verbliste;\n"
+           "Prüft Wortlisten: ZAHLREIM* als Reimliste, VERBEN* als Liste der echten\n"
+           "Verben, jede andere Datei als Verbliste;\n"
            "--reime prüft alle Dateien als Reimliste.\n"
            "Rückgabewert: 0 alles in Ordnung, 1 Fehler gefunden, 2 Datei nicht lesbar.\n";
 }
@@ -58,8 +59,8 @@ int CheckOneFile(const std::string& name, bool forceRhymes) {
         return 2;
     }
     const WordListKind kind = forceRhymes ? WordListKind::Rhymes : KindForFileName(fileName);
-    const std::vector<WordListProblem> problems = CheckWordFile(*bytes, kind);
-    const char* kindName = kind == WordListKind::Rhymes ? "Reimliste" : "Verbliste";
+    const std::vector<WordListProblem> problems = CheckWordFile(*bytes, kind, true);
+    const std::string kindName = ToUtf8(KindName(kind));
     if (problems.empty()) {
         std::cout << name << " (" << kindName << "): in Ordnung\n";
         return 0;

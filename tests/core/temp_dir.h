@@ -1,8 +1,15 @@
 #pragma once
 // A fresh empty working folder for one test, removed with everything in it afterwards.
 
+#include <gtest/gtest.h>
+
+#include <grp.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <map>
 #include <stdexcept>
@@ -65,6 +72,41 @@ inline std::map<std::string, std::string> FolderBytes(const std::filesystem::pat
         files[entry.path().filename().string()] = {std::istreambuf_iterator<char>(in), {}};
     }
     return files;
+}
+
+// Bytes (each one character below U+0100) as UTF-16, with or without its byte-order mark.
+inline std::string Utf16(const std::string& bytes, bool little, bool mark = true) {
+    std::string wide = !mark ? "" : little ? "\xFF\xFE" : "\xFE\xFF";
+    for (const char c : bytes) {
+        wide += little ? std::string{c, '\0'} : std::string{'\0', c};
+    }
+    return wide;
+}
+
+// Runs `write` where the folder cannot be written. Root may write anywhere, so as root the
+// write runs in a child process that has given up root first (user and group 65534).
+inline bool WriteInReadOnlyFolder(const std::filesystem::path& folder,
+                                  const std::function<bool()>& write) {
+    std::filesystem::permissions(
+        folder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec |
+                    std::filesystem::perms::group_read | std::filesystem::perms::group_exec |
+                    std::filesystem::perms::others_read | std::filesystem::perms::others_exec);
+    if (geteuid() != 0) {
+        return write();
+    }
+    const pid_t child = fork();
+    if (child == 0) {
+        constexpr uid_t kNobody = 65534;
+        if (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0) {
+            _exit(2);
+        }
+        _exit(write() ? 1 : 0);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status));
+    EXPECT_NE(WEXITSTATUS(status), 2) << "could not give up root";
+    return !WIFEXITED(status) || WEXITSTATUS(status) != 0;
 }
 
 } // namespace tamurik::test

@@ -1,4 +1,4 @@
-#include "data/checker/word_list_check.h"
+#include "core/word_list_check.h"
 
 #include "core/encoding.h"
 #include "core/word_lists.h"
@@ -209,6 +209,91 @@ TEST(WordListCheckTest, KindFromFileName) {
     EXPECT_EQ(KindForFileName("zahlreim_neu.txt"), WordListKind::Rhymes);
     EXPECT_EQ(KindForFileName("ZAHLVERB.TXT"), WordListKind::Verbs);
     EXPECT_EQ(KindForFileName("REIME.TXT"), WordListKind::Verbs);
+    EXPECT_EQ(KindForFileName("verben.txt"), WordListKind::RealVerbs);
+}
+
+TEST(WordListCheckTest, RealVerbsArePlainLowerCaseWords) {
+    const auto problems = CheckWordList(
+        {U"gehen", U"1schw2im.m3en", U"Laufen", U"gehen", U"gehen = laufen", U"ge hen"},
+        WordListKind::RealVerbs);
+    EXPECT_TRUE(MessagesFor(problems, 1).empty());
+    EXPECT_TRUE(Mentions(MessagesFor(problems, 2), U"ohne Marken"));
+    EXPECT_TRUE(Mentions(MessagesFor(problems, 3), U"Großbuchstabe"));
+    EXPECT_TRUE(Mentions(MessagesFor(problems, 4), U"Doppelt"));
+    EXPECT_TRUE(Mentions(MessagesFor(problems, 5), U"keine Erklärungen"));
+    EXPECT_TRUE(Mentions(MessagesFor(problems, 6), U"Leerzeichen im Wort"));
+}
+
+// One line checked where it stands, as the editor checks the line being typed.
+TEST(WordListCheckTest, OneLineInItsPlace) {
+    const std::vector<Text> verbs = {U"1b2a-d3en", U"1r2en.n3en", U"1b2a-d3en = sich waschen",
+                                     U"1r2en-n3en"};
+    EXPECT_TRUE(Mentions(CheckLineInList(verbs, 0, WordListKind::Verbs), U"auch in Zeile 3"));
+    EXPECT_TRUE(Mentions(CheckLineInList(verbs, 2, WordListKind::Verbs), U"auch in Zeile 1"));
+    EXPECT_TRUE(CheckLineInList(verbs, 1, WordListKind::Verbs).empty());
+    EXPECT_TRUE(Mentions(CheckLineInList(verbs, 3, WordListKind::Verbs), U"Dehnungs-h"));
+    EXPECT_TRUE(CheckLineInList(verbs, 9, WordListKind::Verbs).empty());
+
+    std::vector<Text> rhymes = NinePairs();
+    rhymes[3] = U"1p2o.ck3en";
+    rhymes[12] = rhymes[0];
+    rhymes[13] = rhymes[1];
+    rhymes.push_back(U"1w2oh-n3en");
+    EXPECT_TRUE(Mentions(CheckLineInList(rhymes, 2, WordListKind::Rhymes), U"Reimteil ungleich"));
+    EXPECT_TRUE(Mentions(CheckLineInList(rhymes, 3, WordListKind::Rhymes), U"(Zeile 3)"));
+    EXPECT_TRUE(Mentions(CheckLineInList(rhymes, 1, WordListKind::Rhymes), U"Zeile 13 und 14"));
+    EXPECT_TRUE(Mentions(CheckLineInList(rhymes, 18, WordListKind::Rhymes), U"Reimpartner"));
+    EXPECT_TRUE(CheckLineInList(rhymes, 5, WordListKind::Rhymes).empty());
+    // The line checked alone knows nothing of its neighbours.
+    EXPECT_TRUE(CheckWordLine(rhymes[3], WordListKind::Rhymes).empty());
+}
+
+// What refuses a save, each with what to add; faulty lines do not count.
+TEST(WordListCheckTest, SaveRefusals) {
+    const std::vector<Text> good = {U"1z2ah-l3en", U"1k2en.n3en", U"1l2ah-m3en = hinken",
+                                    U"1l2al.l3en = undeutlich reden"};
+    EXPECT_TRUE(SaveRefusals(good, WordListKind::Verbs).empty());
+    struct Case {
+        std::vector<Text> lines;
+        WordListKind kind;
+        std::vector<Text> named; // one part of each refusal, in order
+    };
+    const Case cases[] = {
+        {{}, WordListKind::Verbs, {U"keine Zeile"}},
+        {{U"1z2ahl3en"}, WordListKind::Verbs, {U"kein fehlerfreies Verb"}},
+        {{U"1z2ah-l3en", U"1k2en.n3en", U"1l2ah-m3en = hinken", U"1l2al-l3en = reden"},
+         WordListKind::Verbs,
+         {U"„seltene“ und „kurz“ gibt es kein fehlerfreies Verb: bitte ein seltenes Verb (mit "
+          U"„ = “ und Erklärung) mit kurzem Stammvokal („.“) hinzufügen"}},
+        {{U"1z2ah-l3en", U"1k2en.n3en"},
+         WordListKind::Verbs,
+         {U"„seltene“ gibt", U"„seltene“ und „kurz“", U"„seltene“ und „lang“"}},
+        {{U"1l2ah-m3en = hinken", U"1l2al.l3en = reden"},
+         WordListKind::Verbs,
+         {U"„häufige“ gibt", U"„häufige“ und „kurz“", U"„häufige“ und „lang“"}},
+        {{U"1k2en.n3en", U"1l2al.l3en = reden"},
+         WordListKind::Verbs,
+         {U"„lang“", U"„häufige“ und „lang“", U"„seltene“ und „lang“"}},
+        {NinePairs(), WordListKind::Rhymes, {U"„kurz“ nur 4", U"„lang“ nur 5"}},
+        {{U"1b2a-d3en", U"1l2a-d3en"}, WordListKind::Rhymes, {U"mindestens 18"}},
+        {{U"1geh2en"}, WordListKind::RealVerbs, {U"kein fehlerfreies Wort"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.lines.empty() ? "" : ToUtf8(c.lines[0]));
+        const auto refusals = SaveRefusals(c.lines, c.kind);
+        ASSERT_EQ(refusals.size(), c.named.size());
+        for (std::size_t i = 0; i < refusals.size(); ++i) {
+            EXPECT_TRUE(Contains(refusals[i].message, c.named[i])) << ToUtf8(refusals[i].message);
+            EXPECT_TRUE(refusals[i].refusesSave);
+            EXPECT_EQ(refusals[i].line, 0);
+        }
+    }
+    // The shipped lists pass every selection.
+    const WorkDir shipped(TAMURIK_DATA_DIR);
+    for (const char* name : {"ZAHLVERB.TXT", "ZAHLREIM.TXT", "VERBEN.TXT"}) {
+        EXPECT_TRUE(SaveRefusals(shipped.ReadLines(name).value(), KindForFileName(name)).empty())
+            << name;
+    }
 }
 
 } // namespace

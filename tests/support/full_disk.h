@@ -10,12 +10,12 @@ class FullDiskWorkDir : public WorkDir {
 public:
     using WorkDir::WorkDir;
     void SetFull(bool full) { full_ = full; }
-    bool WriteLines(const std::string& name, const std::vector<Text>& lines) const override {
+    bool WriteBytes(const std::string& name, std::string_view bytes) const override {
         if (full_) {
             ++refusedWrites_;
             return false;
         }
-        return WorkDir::WriteLines(name, lines);
+        return WorkDir::WriteBytes(name, bytes);
     }
     int refusedWrites() const { return refusedWrites_; }
 

@@ -1,30 +1,24 @@
 #include "word_list_check.h"
 
-#include "core/encoding.h"
-#include "core/word_lists.h"
-#include "core/work_dir.h"
+#include "word_list_lines.h"
+#include "word_lists.h"
 
 #include <algorithm>
 #include <array>
-#include <map>
 #include <set>
 #include <utility>
 
 namespace tamurik {
 
-namespace {
+using word_list_rules::CheckLine;
+using word_list_rules::Quoted;
 
-constexpr std::size_t kRhymeLinesNeeded = 18; // nine rhyme pairs
-constexpr std::size_t kRhymesNeeded = 9;      // the memory game lays out nine different rhymes
+namespace {
 
 const std::array<TextView, 9> kVowelPairs = {U"ie", U"ei", U"ai", U"au", U"eu",
                                              U"äu", U"aa", U"ee", U"oo"};
 const std::array<TextView, 4> kEndings = {U"en", U"eln", U"ern", U"n"};
 const std::array<TextView, 4> kWholeAfterPoint = {U"ck", U"ch", U"sch", U"x"};
-
-Text Quoted(TextView text) {
-    return U"„" + Text(text) + U"“";
-}
 
 bool IsVowel(char32_t c) {
     return Contains(U"aäeioöuüy", c);
@@ -199,12 +193,25 @@ void CheckMarks(TextView word, std::vector<Text>& messages) {
     }
 }
 
-struct SplitLine {
-    Text word;
-    std::vector<Text> messages;
-};
+// A word of the real-verb list: a made-up verb is looked for in it letter by letter, so a
+// mark in it would hide the verb.
+void CheckPlainWord(TextView word, std::vector<Text>& messages) {
+    const std::size_t mark = word.find_first_of(U"123.-");
+    if (mark != TextView::npos) {
+        messages.push_back(U"Marke " + Quoted(word.substr(mark, 1)) +
+                           U": in der Liste der echten Verben stehen die Wörter ohne Marken "
+                           U"(„schwimmen“, nicht „1schw2im.m3en“)");
+    }
+}
 
-// A line taken apart into its marked word and the faults of its layout.
+} // namespace
+
+namespace word_list_rules {
+
+Text Quoted(TextView text) {
+    return U"„" + Text(text) + U"“";
+}
+
 SplitLine CheckLine(TextView line, WordListKind kind) {
     SplitLine result;
     std::vector<Text>& messages = result.messages;
@@ -237,8 +244,8 @@ SplitLine CheckLine(TextView line, WordListKind kind) {
     const std::size_t equals = line.find(U'=');
     if (equals != TextView::npos) {
         word = line.substr(0, equals);
-        if (kind == WordListKind::Rhymes) {
-            messages.push_back(U"In der Reimliste stehen keine Erklärungen („ = …“)");
+        if (kind != WordListKind::Verbs) {
+            messages.push_back(U"In der " + KindName(kind) + U" stehen keine Erklärungen („ = …“)");
         } else {
             const TextView explanation = line.substr(equals + 1);
             const bool oneBlankBefore =
@@ -286,169 +293,49 @@ SplitLine CheckLine(TextView line, WordListKind kind) {
     }
     result.word = RemoveChars(word, U" ");
     CheckLetters(result.word, messages);
-    CheckMarks(result.word, messages);
+    if (kind == WordListKind::RealVerbs) {
+        CheckPlainWord(result.word, messages);
+    } else {
+        CheckMarks(result.word, messages);
+    }
     return result;
 }
 
-void Add(std::vector<WordListProblem>& problems, int line, TextView text, Text message) {
-    problems.push_back({line, Text(text), std::move(message)});
-}
-
-Text RhymePart(TextView word) {
-    const std::size_t two = word.find(U'2');
-    return two == TextView::npos ? Text() : Text(word.substr(two));
-}
-
-void CheckRhymePairs(const std::vector<Text>& lines, const std::vector<Text>& words,
-                     std::vector<WordListProblem>& problems) {
-    if (lines.size() % 2 != 0) {
-        Add(problems, static_cast<int>(lines.size()), lines.back(),
-            U"Dieser letzten Zeile fehlt der Reimpartner: die Reimliste braucht eine gerade Zahl "
-            U"von Zeilen");
-    }
-    std::map<std::pair<Text, Text>, int> pairs;
-    std::set<Text> rhymes;
-    for (std::size_t i = 0; i + 1 < lines.size(); i += 2) {
-        const int second = static_cast<int>(i) + 2;
-        const Text& a = words[i];
-        const Text& b = words[i + 1];
-        if (a.empty() || b.empty()) {
-            continue;
-        }
-        const Text rhymeA = RhymePart(a);
-        const Text rhymeB = RhymePart(b);
-        if (a == b) {
-            Add(problems, second, lines[i + 1],
-                U"Das Reimpaar besteht zweimal aus demselben Wort (Zeile " + Decimal(second - 1) +
-                    U")");
-        } else if (rhymeA != rhymeB) {
-            Add(problems, second, lines[i + 1],
-                U"Reimteil ungleich: " + Quoted(rhymeA) + U" (Zeile " + Decimal(second - 1) +
-                    U") und " + Quoted(rhymeB));
-        }
-        rhymes.insert(rhymeA);
-        const auto key = a < b ? std::pair(a, b) : std::pair(b, a);
-        const auto [first, isNew] = pairs.emplace(key, second - 1);
-        if (!isNew) {
-            Add(problems, second - 1, lines[i],
-                U"Dieses Reimpaar steht schon in Zeile " + Decimal(first->second) + U" und " +
-                    Decimal(first->second + 1));
-        }
-    }
-    if (lines.size() < kRhymeLinesNeeded) {
-        Add(problems, 0, U"",
-            U"Die Reimliste hat " + Decimal(static_cast<long long>(lines.size())) +
-                U" Zeilen; das Programm braucht mindestens " + Decimal(kRhymeLinesNeeded) +
-                U" (neun Reimpaare)");
-    } else if (rhymes.size() < kRhymesNeeded) {
-        Add(problems, 0, U"",
-            U"Die Reimliste hat nur " + Decimal(static_cast<long long>(rhymes.size())) +
-                U" verschiedene Reime; das Programm braucht mindestens neun");
-    }
-}
-
-// A UTF-8 encoded character (two to four bytes) starting at `at` of a line of raw bytes.
-bool HasUtf8Character(TextView rawLine) {
-    for (std::size_t at = 0; at < rawLine.size(); ++at) {
-        if (rawLine[at] < 0xC2 || rawLine[at] > 0xF4) {
-            continue;
-        }
-        const std::size_t length = rawLine[at] < 0xE0 ? 2 : rawLine[at] < 0xF0 ? 3 : 4;
-        if (at + length > rawLine.size()) {
-            continue;
-        }
-        std::string bytes;
-        for (std::size_t i = at; i < at + length; ++i) {
-            bytes.push_back(static_cast<char>(rawLine[i]));
-        }
-        if (IsValidUtf8(bytes)) {
-            return true;
-        }
-    }
-    return false;
-}
-
-} // namespace
+} // namespace word_list_rules
 
 WordListKind KindForFileName(std::string_view fileName) {
     std::string upper(fileName);
     std::transform(upper.begin(), upper.end(), upper.begin(), [](char c) {
         return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
     });
-    return upper.starts_with("ZAHLREIM") ? WordListKind::Rhymes : WordListKind::Verbs;
+    if (upper.starts_with("ZAHLREIM")) {
+        return WordListKind::Rhymes;
+    }
+    return upper.starts_with("VERBEN") ? WordListKind::RealVerbs : WordListKind::Verbs;
 }
 
-std::vector<WordListProblem> CheckWordList(const std::vector<Text>& lines, WordListKind kind) {
-    std::vector<WordListProblem> problems;
-    std::vector<Text> words;
-    words.reserve(lines.size());
-    std::map<Text, int> firstLine;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const int number = static_cast<int>(i) + 1;
-        SplitLine split = CheckLine(lines[i], kind);
-        for (Text& message : split.messages) {
-            Add(problems, number, lines[i], std::move(message));
-        }
-        if (kind == WordListKind::Verbs && !split.word.empty()) {
-            const auto [first, isNew] = firstLine.emplace(split.word, number);
-            if (!isNew) {
-                Add(problems, number, lines[i],
-                    U"Doppelt: " + Quoted(split.word) + U" steht schon in Zeile " +
-                        Decimal(first->second));
-            }
-        }
-        words.push_back(std::move(split.word));
+Text KindName(WordListKind kind) {
+    switch (kind) {
+    case WordListKind::Verbs:
+        return U"Verbliste";
+    case WordListKind::Rhymes:
+        return U"Reimliste";
+    case WordListKind::RealVerbs:
+        break;
     }
-    if (lines.empty()) {
-        Add(problems, 0, U"", U"Die Datei enthält keine Zeile");
-    } else if (kind == WordListKind::Rhymes) {
-        CheckRhymePairs(lines, words, problems);
-    }
-    std::stable_sort(
-        problems.begin(), problems.end(),
-        [](const WordListProblem& a, const WordListProblem& b) { return a.line < b.line; });
-    return problems;
+    return U"Liste der echten Verben";
 }
 
-std::vector<WordListProblem> CheckWordFile(std::string_view bytes, WordListKind kind) {
-    std::vector<WordListProblem> fileProblems;
-    if (bytes.size() >= WorkDir::kMaxFileBytes) {
-        fileProblems.push_back({0, U"",
-                                U"Die Datei ist größer als 16 MB; das Programm liest nur ihren "
-                                U"Anfang"});
-        bytes = bytes.substr(0, WorkDir::kMaxFileBytes);
-        const std::size_t lastEnd = bytes.find_last_of("\r\n");
-        if (lastEnd != std::string_view::npos) {
-            bytes = bytes.substr(0, lastEnd + 1);
-        }
-    }
-    const std::vector<Text> lines = SplitLines(DecodeFileText(bytes));
-    std::vector<WordListProblem> problems = CheckWordList(lines, kind);
+std::vector<Text> CheckWordLine(TextView line, WordListKind kind) {
+    return CheckLine(line, kind).messages;
+}
 
-    // A file that is not UTF-8 throughout is read as Windows-1252 byte by byte, so a line with
-    // UTF-8 characters in it shows "Ã¤" for "ä" (a file edited with two different editors).
-    if (DetectEncoding(bytes) == FileEncoding::Windows1252) {
-        Text raw;
-        raw.reserve(bytes.size());
-        for (const char b : bytes) {
-            raw.push_back(static_cast<unsigned char>(b));
-        }
-        const std::vector<Text> rawLines = SplitLines(raw);
-        for (std::size_t i = 0; i < rawLines.size() && i < lines.size(); ++i) {
-            if (HasUtf8Character(rawLines[i])) {
-                fileProblems.push_back(
-                    {static_cast<int>(i) + 1, lines[i],
-                     U"Die Zeile enthält UTF-8-Zeichen, die Datei ist aber nicht durchgehend "
-                     U"UTF-8 und wird als Windows-1252 gelesen: bitte in einer Kodierung "
-                     U"speichern"});
-            }
-        }
+Text DuplicateKey(TextView line, WordListKind kind) {
+    TextView word = line;
+    if (kind == WordListKind::Verbs) {
+        word = word.substr(0, word.find(U'='));
     }
-    problems.insert(problems.end(), fileProblems.begin(), fileProblems.end());
-    std::stable_sort(
-        problems.begin(), problems.end(),
-        [](const WordListProblem& a, const WordListProblem& b) { return a.line < b.line; });
-    return problems;
+    return RemoveChars(word, U" ");
 }
 
 } // namespace tamurik
