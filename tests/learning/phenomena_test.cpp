@@ -133,8 +133,9 @@ TEST(Phenomena, EveryShippedVerbHasOneStemVowelAndItsBoundary) {
         EXPECT_EQ(count(isShort ? longVowel : shortVowel), 0) << name;
         EXPECT_TRUE(std::find(tags.begin(), tags.end(), P::SyllableBoundary) != tags.end()) << name;
         // Only a verb of the strong table changes its vowel.
-        if (count(change) > 0)
+        if (count(change) > 0) {
             EXPECT_TRUE(StrongVerbForms(CleanWord(word)).has_value()) << name;
+        }
         for (P p : tags)
             ++counts[p];
     }
