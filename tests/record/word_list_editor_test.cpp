@@ -60,6 +60,7 @@ protected:
     // With TAMURIK_SHOTS set to a folder, the editor is saved there as a picture to look at.
     void Shoot(const char* name) {
         const QString folder = qEnvironmentVariable("TAMURIK_SHOTS");
+        QCoreApplication::processEvents();
         if (!folder.isEmpty())
             area_->grab().save(folder + QStringLiteral("/wortlisten-") + QLatin1String(name) +
                                QStringLiteral(".png"));
