@@ -22,4 +22,13 @@ Control* AddControl(QWidget* parent, QBoxLayout* row, const QString& name, const
     return control;
 }
 
+// A tool tip that shows its text as it is. Qt draws a tip that looks like markup as rich text,
+// and a name or a word from a file may look like markup.
+inline QString PlainToolTip(const QString& text) {
+    if (text.isEmpty())
+        return text;
+    return QStringLiteral("<p style='white-space:pre-wrap'>") + text.toHtmlEscaped() +
+           QStringLiteral("</p>");
+}
+
 } // namespace tamurik

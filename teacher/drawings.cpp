@@ -1,6 +1,7 @@
 #include "teacher/drawings.h"
 
 #include "learning/days.h"
+#include "teacher/controls.h"
 #include "ui/text_qt.h"
 
 #include <QFontMetricsF>
@@ -233,7 +234,7 @@ PaintedView::PaintedView(QWidget* parent, const QString& objectName, const QStri
 void PaintedView::setPaint(Paint paint, const QString& description) {
     paint_ = std::move(paint);
     setAccessibleDescription(description);
-    setToolTip(description);
+    setToolTip(PlainToolTip(description));
     update();
 }
 

@@ -1,5 +1,6 @@
 #include "teacher/word_list_model.h"
 
+#include "teacher/controls.h"
 #include "ui/text_qt.h"
 
 #include <QBrush>
@@ -57,7 +58,7 @@ QVariant WordListModel::data(const QModelIndex& index, int role) const {
         }
         return {};
     case Qt::ToolTipRole:
-        return problem.empty() ? QVariant() : QVariant(ToDisplay(problem));
+        return problem.empty() ? QVariant() : QVariant(PlainToolTip(ToDisplay(problem)));
     case Qt::BackgroundRole:
         return problem.empty() ? QVariant() : QVariant(QBrush(kProblemColor));
     case Qt::TextAlignmentRole:

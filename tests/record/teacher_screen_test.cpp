@@ -7,6 +7,8 @@
 #include "settings/settings_screen.h"
 #include "teacher/child_page.h"
 #include "teacher/children_page.h"
+#include "teacher/controls.h"
+#include "teacher/drawings.h"
 #include "teacher/lock_page.h"
 #include "teacher/teacher_screen.h"
 #include "tests/support/app_fixture.h"
@@ -21,6 +23,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QTableWidget>
+#include <QTextDocument>
 
 namespace tamurik::testing {
 namespace {
@@ -289,6 +292,22 @@ TEST_F(TeacherTest, ReportWorksheetAndSpreadsheetAreReadBackAsWritten) {
     for (const ShownDialog& shown : dialogs_.shown())
         EXPECT_NE(ToUtf8(shown.text).find("Den Ordner gibt es nicht"), std::string::npos);
     EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), before);
+}
+
+// A tip shows a name or a word as it is, even one that looks like markup: Qt draws a tip as
+// rich text whenever it looks like markup.
+TEST(TeacherTipTest, ATipThatLooksLikeMarkupIsShownAsItIs) {
+    const QString odd = QStringLiteral("<b>fett</b> & <i>schräg</i>, <br>kommen");
+    PaintedView view(nullptr, QStringLiteral("Bild"), QStringLiteral("Bild"));
+    view.setPaint({}, odd);
+    for (const QString& tip : {view.toolTip(), PlainToolTip(odd)}) {
+        QTextDocument shown;
+        if (Qt::mightBeRichText(tip))
+            shown.setHtml(tip);
+        else
+            shown.setPlainText(tip);
+        EXPECT_EQ(shown.toPlainText().toStdString(), odd.toStdString()) << tip.toStdString();
+    }
 }
 
 } // namespace
