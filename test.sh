@@ -10,12 +10,13 @@ export QT_QPA_PLATFORM=offscreen
 
 echo "== Build and tests"
 build_tree "$TAMURIK_ROOT/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAMURIK_BUILD_BENCH=ON
-ctest --test-dir "$TAMURIK_ROOT/build" --output-on-failure --timeout 300
+ctest --test-dir "$TAMURIK_ROOT/build" --output-on-failure --timeout 300 --parallel "$(nproc)"
 
 echo "== The same tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 build_tree "$TAMURIK_ROOT/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DTAMURIK_SANITIZE=ON
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    ctest --test-dir "$TAMURIK_ROOT/build-sanitize" --output-on-failure --timeout 600
+    ctest --test-dir "$TAMURIK_ROOT/build-sanitize" --output-on-failure --timeout 600 \
+    --parallel "$(nproc)"
 
 echo "== Each fuzz target for a short while on its corpus"
 # A fixed seed, a fixed number of executions and a fresh corpus make the same executions on
