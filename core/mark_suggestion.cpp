@@ -1,6 +1,7 @@
 #include "mark_suggestion.h"
 
 #include "word_list_check.h"
+#include "word_list_lines.h"
 #include "word_lists.h"
 
 #include <algorithm>
@@ -10,23 +11,21 @@
 
 namespace tamurik {
 
+using word_list_rules::IsConsonant;
+using word_list_rules::IsVowel;
+using word_list_rules::kVowelPairs;
+using word_list_rules::kWholeAfterPoint;
+
 namespace {
 
-const std::array<TextView, 9> kVowelPairs = {U"ie", U"ei", U"ai", U"au", U"eu",
-                                             U"äu", U"aa", U"ee", U"oo"};
 const std::array<TextView, 3> kEndings = {U"eln", U"ern", U"en"};
-// After a short vowel these stay whole behind the ".": they are one sound.
-const std::array<TextView, 4> kWhole = {U"sch", U"ck", U"ch", U"x"};
 // Consonant groups that make a vowel short by their spelling alone.
 const std::array<TextView, 5> kShortBySpelling = {U"ck", U"tz", U"pf", U"x", U"chs"};
 // A vowel before these may be short or long: the spelling does not tell.
 const std::array<TextView, 6> kUndecided = {U"ch", U"sch", U"st", U"sp", U"gn", U"bn"};
 
-bool IsVowel(char32_t c) {
-    return Contains(U"aäeioöuüy", c);
-}
 bool IsLetter(char32_t c) {
-    return IsVowel(c) || Contains(U"bcdfghjklmnpqrstvwxzß", c);
+    return IsVowel(c) || IsConsonant(c);
 }
 
 bool IsPair(TextView text) {
@@ -157,7 +156,7 @@ std::optional<Text> Marked(const VerbShape& shape, Length length) {
             // the group ends in s, which opens the second syllable
             middle = shape.vowel + Text(coda.substr(0, coda.size() - 1)) + U".s";
         } else {
-            for (const TextView whole : kWhole) {
+            for (const TextView whole : kWholeAfterPoint) {
                 if (coda.ends_with(whole)) {
                     middle = shape.vowel + Text(coda.substr(0, coda.size() - whole.size())) + U"." +
                              Text(whole);

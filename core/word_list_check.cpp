@@ -11,21 +11,16 @@
 namespace tamurik {
 
 using word_list_rules::CheckLine;
+using word_list_rules::IsConsonant;
+using word_list_rules::IsVowel;
+using word_list_rules::kVowelPairs;
+using word_list_rules::kWholeAfterPoint;
 using word_list_rules::Quoted;
 
 namespace {
 
-const std::array<TextView, 9> kVowelPairs = {U"ie", U"ei", U"ai", U"au", U"eu",
-                                             U"äu", U"aa", U"ee", U"oo"};
 const std::array<TextView, 4> kEndings = {U"en", U"eln", U"ern", U"n"};
-const std::array<TextView, 4> kWholeAfterPoint = {U"ck", U"ch", U"sch", U"x"};
 
-bool IsVowel(char32_t c) {
-    return Contains(U"aäeioöuüy", c);
-}
-bool IsConsonant(char32_t c) {
-    return Contains(U"bcdfghjklmnpqrstvwxzß", c);
-}
 bool IsMark(char32_t c) {
     return Contains(U"123.-", c);
 }
