@@ -113,6 +113,7 @@ void ClassroomTest::ExpectWritesRefused(bool emptying) {
         writes.push_back({"an emptied list", [&] { return ClearList(dir, kBestText); }});
     for (const auto& [what, write] : writes)
         EXPECT_FALSE(write()) << what << " was written";
+    EXPECT_EQ(shown.size(), 2u) << "a cut that could not be stored is not shown as done";
 }
 
 void ClassroomTest::StartAndTypeName(TextView recordSays) {

@@ -49,6 +49,8 @@ private:
         dialogs_.ClearShown();
         SaveSettingsOnScreen();
         EXPECT_EQ(dialogs_.last().text, U"Die Einstellungen konnten nicht gespeichert werden.\r");
+        EXPECT_EQ(dialogs_.last().title, U"Tamurik");
+        EXPECT_EQ(state_.RewardCost, 300) << "the values stay in effect for this run";
         const QStringList left = CutAndEmptyBestList();
         EXPECT_EQ(left, (QStringList{QStringLiteral("   3      4   Tom"),
                                      QStringLiteral("   6     40   Lea")}));

@@ -1,10 +1,7 @@
 #include "core/best_lists.h"
 
 #include "core/clock.h"
-#include "core/settings_file.h"
-#include "core/state.h"
 #include "temp_dir.h"
-#include "tests/support/full_disk.h"
 
 #include <gtest/gtest.h>
 
@@ -185,32 +182,6 @@ TEST_F(BestListTest, LinesWithControlCharactersAreNoRecords) {
     EXPECT_EQ(ShowList(dir_, kBestFang),
               (std::vector<Text>{U"   3      4   Tom", U"   6     12   Mia"}));
     EXPECT_EQ(temp_.Read(kBestFang), "<   3      4   Tom\r\n<   6     12   Mia\r\n");
-}
-
-// A full disk: every operation that writes reports failure, and the files keep every byte.
-TEST(FullDiskTest, BestListsAndSettingsKeepTheirContent) {
-    TempDir temp;
-    const std::string list = ">   6     12   Anna\r\n<   4      9   Ben\r\n";
-    const std::string ini = "[Anfang]\r\n 10\r\n";
-    temp.Write(kBestHang, list);
-    temp.Write("TAMURIK.INI", ini);
-    testing::FullDiskWorkDir dir(temp.path());
-    dir.SetFull(true);
-
-    EXPECT_FALSE(AppendResult(dir, kBestHang, GalgenRecord(7, 3, U"Mia")));
-    EXPECT_FALSE(StoreTop100(dir, kBestHang, LoadSorted(dir, kBestHang), kMarkerExercise));
-    EXPECT_FALSE(ClearList(dir, kBestHang));
-    std::vector<Text> shown = ShowList(dir, kBestHang);
-    EXPECT_EQ(shown.size(), 2u) << "the viewer still shows what the file holds";
-    EXPECT_FALSE(DeleteEntry(dir, kBestHang, shown, 0));
-    EXPECT_EQ(shown.size(), 2u) << "a cut that could not be stored is not shown as done";
-    MODUL1 state;
-    EXPECT_FALSE(WriteSettings(dir, state));
-
-    EXPECT_EQ(temp.Read(kBestHang), list);
-    EXPECT_EQ(temp.Read("TAMURIK.INI"), ini);
-    EXPECT_EQ(temp.EntryCount(), 2u) << "no temporary file is left behind";
-    EXPECT_EQ(dir.refusedWrites(), 6);
 }
 
 } // namespace

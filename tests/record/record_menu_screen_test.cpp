@@ -2,28 +2,22 @@
 // name no file appears.
 
 #include "menu/main_menu.h"
-#include "record/sqlite_record.h"
-#include "tests/support/app_fixture.h"
+#include "tests/record/record_app.h"
 #include "ui/click_label.h"
 
 namespace tamurik::testing {
 namespace {
 
-class RecordMenuTest : public AppTest {
+class RecordMenuTest : public RecordAppTest {
 protected:
-    ~RecordMenuTest() override { navigator_.reset(); }
     void TypeName(const Text& name) {
         dialogs_.QueueInput(name);
         Click(navigator_->menu().icon(4));
     }
-    SqliteRecord record_{folder_, clock_, [this](const Text& text) {
-                             dialogs_.Message(text, U"Lernstand", DialogButtons::Ok,
-                                              DialogIcon::Exclamation);
-                         }};
 };
 
 TEST_F(RecordMenuTest, ANameTypedInTheMenuOpensTheRecordInTheWorkingFolder) {
-    Start(&record_);
+    StartWithRecord();
     const auto file = folder_ / "lernstand.sqlite";
     state_.Points = 12;
     TypeName(U"   ");

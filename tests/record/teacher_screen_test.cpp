@@ -3,20 +3,14 @@
 // read back as a reader would (pdftotext, pdftoppm, a CSV parser).
 
 #include "learning/days.h"
-#include "record/sqlite_record.h"
-#include "settings/settings_screen.h"
 #include "teacher/child_page.h"
-#include "teacher/children_page.h"
 #include "teacher/controls.h"
 #include "teacher/drawings.h"
-#include "teacher/lock_page.h"
-#include "teacher/teacher_screen.h"
-#include "tests/support/app_fixture.h"
+#include "tests/record/record_app.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
@@ -30,44 +24,19 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class TeacherTest : public AppTest {
+class TeacherTest : public RecordAppTest {
 protected:
     TeacherTest() {
         SetDay(DayNumber(Date{7, 12, 2026}));
-        Start(&record_, &record_);
+        StartWithRecord();
     }
-    ~TeacherTest() override { navigator_.reset(); }
 
     void SetDay(long long day) {
         clock_.Set(DateOfDay(day));
         clock_.SetMs(day * 86'400'000 + 36'000'000);
     }
-    // Opens the area from the settings screen's button.
-    TeacherScreen& Open() {
-        navigator_->Open(ScreenId::Settings);
-        auto& settings = static_cast<SettingsScreen&>(navigator_->screen(ScreenId::Settings));
-        Click(Find<QAbstractButton>(&settings, QStringLiteral("Lehrerbereich")));
-        // The font scan the settings screen began does not run on while it is hidden.
-        EXPECT_FALSE(settings.fontScanPending());
-        return static_cast<TeacherScreen&>(navigator_->screen(ScreenId::Lehrerbereich));
-    }
-    // Types the PIN (twice when one is set) and waits for its hash.
-    void TypePin(TeacherScreen& area, const QString& pin, const QString& repeat = {}) {
-        Find<QLineEdit>(&area, QStringLiteral("PinEingabe"))->setText(pin);
-        Find<QLineEdit>(&area, QStringLiteral("PinWiederholung"))->setText(repeat);
-        area.lockPage().Confirm();
-        while (area.lockPage().busy())
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QCoreApplication::processEvents();
-    }
     QString Status(TeacherScreen& area) {
         return Find<QLabel>(&area, QStringLiteral("PinHinweis"))->text();
-    }
-    TeacherScreen& OpenUnlocked() {
-        TeacherScreen& area = Open();
-        TypePin(area, QStringLiteral("2468"), QStringLiteral("2468"));
-        EXPECT_EQ(area.currentPage(), &area.childrenPage());
-        return area;
     }
     void Play(const Text& child, const Text& item, std::initializer_list<bool> answers,
               const char* asked = "schreibweise") {
@@ -76,11 +45,6 @@ protected:
             record_.Report(Answer{"verben_schreiben", item, asked, right ? U"richtig" : U"falsch",
                                   right, 1500, true});
     }
-
-    SqliteRecord record_{folder_, clock_, [this](const Text& text) {
-                             dialogs_.Message(text, U"Lernstand", DialogButtons::Ok,
-                                              DialogIcon::Exclamation);
-                         }};
 };
 
 // Every control the teacher can reach has a name for assistive technology and takes the

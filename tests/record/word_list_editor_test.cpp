@@ -2,22 +2,15 @@
 // lines edited and taken back, a save refused or questioned, verbs taken in from a text file
 // after review, and the preview in the colours of the settings.
 
-#include "app/run.h"
-#include "record/sqlite_record.h"
-#include "teacher/children_page.h"
-#include "teacher/lock_page.h"
-#include "teacher/teacher_screen.h"
 #include "teacher/word_list_editor.h"
 #include "teacher/word_list_import_page.h"
 #include "teacher/word_list_tab.h"
-#include "tests/support/app_fixture.h"
+#include "tests/record/record_app.h"
 #include "ui/palette.h"
 #include "ui/picture_surface.h"
 
 #include <QAbstractButton>
-#include <QCoreApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
@@ -28,28 +21,13 @@ namespace {
 
 const std::string kRhymes = "ZAHLREIM.TXT";
 
-class WordListEditorTest : public AppTest {
+class WordListEditorTest : public RecordAppTest {
 protected:
-    WordListEditorTest() {
-        EXPECT_TRUE(RunStartUp(*dir_, state_, dialogs_));
-        navigator_ = std::make_unique<AppNavigator>(state_, *dir_, random_, clock_, dialogs_,
-                                                    &record_, &record_);
-        navigator_->ShowMenu();
-    }
-    ~WordListEditorTest() override { navigator_.reset(); }
+    WordListEditorTest() { StartWithRecord(); }
 
     // From the settings screen through the PIN (set on the way) to the editor.
     WordListEditor& Open() {
-        navigator_->Open(ScreenId::Settings);
-        Click(Find<QAbstractButton>(&navigator_->screen(ScreenId::Settings),
-                                    QStringLiteral("Lehrerbereich")));
-        area_ = &static_cast<TeacherScreen&>(navigator_->screen(ScreenId::Lehrerbereich));
-        Find<QLineEdit>(area_, QStringLiteral("PinEingabe"))->setText(QStringLiteral("2468"));
-        Find<QLineEdit>(area_, QStringLiteral("PinWiederholung"))->setText(QStringLiteral("2468"));
-        area_->lockPage().Confirm();
-        while (area_->lockPage().busy())
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QCoreApplication::processEvents();
+        area_ = &OpenUnlocked();
         Press(area_, QStringLiteral("WortlistenBearbeiten"));
         EXPECT_EQ(area_->currentPage(), &area_->wordListEditor());
         return area_->wordListEditor();
@@ -57,17 +35,8 @@ protected:
     std::vector<Text> Lines(WordListTab& tab) { return tab.model().document().Texts(); }
     // Puts the line into the tab's field (QTest types ASCII letters only).
     void Type(WordListTab& tab, const QString& text) { tab.lineEdit()->setText(text); }
-    // With TAMURIK_SHOTS set to a folder, the editor is saved there as a picture to look at.
-    void Shoot(const char* name) {
-        const QString folder = qEnvironmentVariable("TAMURIK_SHOTS");
-        QCoreApplication::processEvents();
-        if (!folder.isEmpty())
-            area_->grab().save(folder + QStringLiteral("/wortlisten-") + QLatin1String(name) +
-                               QStringLiteral(".png"));
-    }
     Text Said() { return dialogs_.shown().empty() ? Text() : dialogs_.last().text; }
 
-    SqliteRecord record_{folder_, clock_, [](const Text&) {}};
     TeacherScreen* area_ = nullptr;
 };
 
@@ -82,10 +51,6 @@ TEST_F(WordListEditorTest, OpensBehindThePinWithItsThreeListsAndGoesBack) {
     EXPECT_TRUE(status.contains(QStringLiteral("nicht gespeichert"))) << status.toStdString();
     EXPECT_FALSE(
         Find<QAbstractButton>(&editor, QStringLiteral("EchteVerbenSpeichern"))->isEnabled());
-    for (int tab = 0; tab < 3; ++tab) {
-        editor.tabs()->setCurrentIndex(tab);
-        Shoot(std::to_string(tab + 1).c_str());
-    }
     Press(&editor, QStringLiteral("WortlistenZurueck"));
     EXPECT_EQ(area_->currentPage(), &area_->childrenPage());
     EXPECT_TRUE(dialogs_.shown().empty());
@@ -184,7 +149,6 @@ TEST_F(WordListEditorTest, ImportedVerbsJoinOnlyAsReviewedAndCorrected) {
     ASSERT_TRUE(editor.reviewing());
     QTableWidget* review = editor.importPage().table();
     ASSERT_EQ(review->rowCount(), 3);
-    Shoot("import");
     EXPECT_EQ(review->item(0, 2)->text(), QStringLiteral("1schw2im.m3en"));
     EXPECT_EQ(verbs.model().rowCount(), 12); // nothing added yet
     editor.importPage().Choose({0, 2});
@@ -230,7 +194,6 @@ TEST_F(WordListEditorTest, ThePreviewDrawsInTheSettingsColoursAndTheLineIsChecke
     EXPECT_TRUE(problem->isVisible());
     EXPECT_FALSE(problem->text().isEmpty());
     verbs.ChangeLine();
-    Shoot("problem");
     EXPECT_FALSE(verbs.model().problems()[0].empty());
     EXPECT_TRUE(verbs.model()
                     .data(verbs.model().index(0, WordListModel::Problems), Qt::DisplayRole)

@@ -137,6 +137,7 @@ protected:
                 if (exercise->isPanelOpen())
                     check(screen);
                 exercise->ToggleOptionPanel();
+                EXPECT_FALSE(exercise->isPanelOpen());
             }
             if (auto* settings = dynamic_cast<SettingsScreen*>(&screen)) {
                 settings->ScanFonts();

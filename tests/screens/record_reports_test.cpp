@@ -141,6 +141,9 @@ TEST_F(RecordReportsTest, ReimverbenMemory) {
         Wait(ms);
         screen->TurnCard(field); // the third click turns the wrong pair back and asks again
     }
+    EXPECT_TRUE(
+        Find<QWidget>(screen, QStringLiteral("Bezeichnung%1").arg(fields[2][0]))->isVisible())
+        << "the wrong card is covered again";
     Wait(50);
     screen->ShowHint();
     Wait(150);

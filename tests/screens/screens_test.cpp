@@ -1,6 +1,6 @@
 // Every screen opens from the main menu and returns to it, showing the user and the points,
 // and shows a name or an explanation with markup as those characters; the frame's reward icon
-// and selection panel; the info box and the manual viewer.
+// and the selection's fall-back; the manual viewer.
 
 #include "info/manual_viewer.h"
 #include "tests/faults/shown_text.h"
@@ -113,41 +113,6 @@ TEST_F(ScreensTest, RewardIconTellsHowManyGamesThePointsPay) {
     Click(Find<QWidget>(screen, kExercises[8].rewardIcon));
     EXPECT_NE(dialogs_.last().text.find(U"reichen, um 0 mal"), Text::npos);
     EXPECT_EQ(state_.Points, 99);
-}
-
-TEST_F(ScreensTest, SelectionPanelsHoldTheirGroupsAndToggleBack) {
-    // Verben trennen keeps a verb for its work list when the draw is 5 of 10.
-    random_.QueueDraw(5, 10);
-    struct Groups {
-        ScreenId id;
-        bool verbenwahl;
-        const char* optionIcon;
-        const char* panelIcon;
-        const char* panel;
-    };
-    const std::vector<Groups> screens{
-        {ScreenId::VerbenTrennen, true, "Bild5", "Bild7", "Bild6"},
-        {ScreenId::Memory, false, "bild6", "bild8", "bild7"},
-    };
-    for (const Groups& g : screens) {
-        auto* frame = dynamic_cast<ExerciseFrame*>(&navigator_->screen(g.id));
-        ASSERT_NE(frame, nullptr);
-        SCOPED_TRACE(frame->windowTitle().toStdString());
-        EXPECT_EQ(frame->group(SelectionGroup::Verbenwahl) != nullptr, g.verbenwahl);
-        ASSERT_NE(frame->group(SelectionGroup::Stammvokal), nullptr);
-        navigator_->Open(g.id);
-        const int closed = frame->panelPosition();
-        Click(Find<QWidget>(frame, g.optionIcon));
-        EXPECT_TRUE(frame->isPanelOpen());
-        QWidget* panel = Find<QWidget>(frame, g.panel);
-        ASSERT_NE(panel, nullptr);
-        EXPECT_TRUE(frame->rect().contains(panel->geometry())) << "open panel fully visible";
-        Click(Find<QWidget>(frame, g.panelIcon));
-        EXPECT_FALSE(frame->isPanelOpen());
-        EXPECT_EQ(frame->panelPosition(), closed);
-        EXPECT_FALSE(panel->isVisible());
-        frame->CloseExercise();
-    }
 }
 
 TEST_F(ScreensTest, ManualIsReadAfreshEachTime) {

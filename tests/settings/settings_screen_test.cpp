@@ -128,36 +128,6 @@ TEST_F(SettingsScreenTest, FontSliderShowsEachFontAndTheSavedOneOnReturn) {
     EXPECT_EQ(Caption("Bezeichnung5"), "Verdana");
 }
 
-// A full disk: the failed save is reported, the values stay for this run, and the best-list
-// viewer shows what is on disk after a cut or an emptying that could not be stored.
-TEST_F(SettingsScreenTest, WhatCannotBeStoredIsReportedAndTheFilesStay) {
-    WriteFile(folder_, "BESTFANG.LST", ">   6     12   Mia\r\n>   3      4   Tom\r\n");
-    Open();
-    const std::string saved = FileBytes("TAMURIK.INI");
-    dir_->SetFull(true);
-    Slider("HBildlauf2")->setValue(30);
-    dialogs_.QueueAnswer(DialogAnswer::Ok);
-    Press(screen_, "Bild2");
-    EXPECT_EQ(dialogs_.last().text, U"Die Einstellungen konnten nicht gespeichert werden.\r");
-    EXPECT_EQ(dialogs_.last().title, U"Tamurik");
-    EXPECT_EQ(FileBytes("TAMURIK.INI"), saved);
-    EXPECT_EQ(state_.RewardCost, 300) << "the values stay in effect for this run";
-
-    dialogs_.ClearShown();
-    Press(screen_, "Bild6");
-    Press(screen_, "Label2");
-    auto* records = Find<QListWidget>(screen_, "Liste3");
-    ASSERT_EQ(records->count(), 2);
-    records->setCurrentRow(0);
-    Press(screen_, "Picture4");
-    dialogs_.QueueAnswer(DialogAnswer::Yes);
-    Press(screen_, "Picture3");
-    EXPECT_EQ(records->count(), 2) << "the list shows what is on disk";
-    EXPECT_EQ(dialogs_.shown().size(), 1u) << "no word of success";
-    EXPECT_EQ(FileBytes("BESTFANG.LST"), ">   6     12   Mia\r\n>   3      4   Tom\r\n");
-    EXPECT_TRUE(dialogs_.allAnswersUsed());
-}
-
 class BestListViewerTest : public SettingsScreenTest {
 protected:
     void SetUp() override {

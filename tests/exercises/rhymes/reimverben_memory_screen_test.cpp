@@ -39,31 +39,7 @@ protected:
         EXPECT_EQ(fields.size(), 2u);
         return {fields.at(0), fields.at(1)};
     }
-    QString Points(MemoryScreen* screen) { return Find<QLabel>(screen, "Bezeichnung26")->text(); }
 };
-
-TEST_F(MemoryScreenTest, WrongPairIsCoveredAgainAtTheNextClickForOnePoint) {
-    state_.Points = 1;
-    MemoryScreen* screen = OpenAndPlay();
-    const auto [a, c] = FieldsOf(screen, 2);
-    const int b = FieldsOf(screen, 3).first;
-    Click(Cover(screen, a));
-    Click(Cover(screen, b));
-    EXPECT_FALSE(Cover(screen, a)->isVisible());
-    EXPECT_FALSE(Cover(screen, b)->isVisible());
-    EXPECT_EQ(Points(screen), "1");
-    Click(Cover(screen, c));
-    EXPECT_TRUE(Cover(screen, a)->isVisible());
-    EXPECT_TRUE(Cover(screen, b)->isVisible());
-    EXPECT_FALSE(Cover(screen, c)->isVisible());
-    EXPECT_EQ(state_.Points, 0);
-    EXPECT_EQ(Points(screen), "0");
-    // At 0 points a wrong pair costs nothing more.
-    Click(Cover(screen, b));
-    Click(Cover(screen, a));
-    EXPECT_EQ(state_.Points, 0);
-    EXPECT_TRUE(Cover(screen, c)->isVisible());
-}
 
 TEST_F(MemoryScreenTest, LastPairFinishesAndEveryVisitStartsAFreshGame) {
     MemoryScreen* screen = Open();

@@ -144,6 +144,10 @@ TEST_F(MemoryGameTest, AWrongPairIsTurnedBackAtTheNextClickForAPoint) {
     EXPECT_EQ(turn.coveredAgain[1], other);
     EXPECT_EQ(points, 0);
     EXPECT_EQ(game_.firstPick(), FieldsOf(game_.card(1).pair).second);
+    // At 0 points a wrong pair costs nothing more.
+    game_.TurnCard(other, points);
+    game_.TurnCard(1, points);
+    EXPECT_EQ(points, 0);
 }
 
 TEST_F(MemoryGameTest, SameFieldTwiceIsNoPairAndTheLastPairFinishes) {
