@@ -2,18 +2,21 @@
 // voice and speed, saving into ZUSAETZE.INI (never TAMURIK.INI), undoing, and no voice.
 
 #include "settings/settings_screen.h"
-#include "tests/speech/speech_fixture.h"
+#include "tests/support/app_fixture.h"
+#include "ui/click_label.h"
+#include "ui/exercise_frame.h"
 #include "ui/additions_settings.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 
 namespace tamurik::testing {
 namespace {
 
-class SettingsSpeechTest : public SpeechTest {
+class SettingsSpeechTest : public AppTest {
 protected:
     void Open() {
         navigator_->Open(ScreenId::Settings);

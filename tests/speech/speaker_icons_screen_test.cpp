@@ -3,14 +3,17 @@
 // switched off, and text from a word file said as plain text.
 
 #include "exercises/rhymes/verbbedeutung_screen.h"
-#include "tests/speech/speech_fixture.h"
+#include "tests/support/app_fixture.h"
+#include "ui/click_label.h"
+#include "ui/exercise_frame.h"
 
 #include <QImage>
+#include <QTest>
 
 namespace tamurik::testing {
 namespace {
 
-class SpeakerIconsTest : public SpeechTest {
+class SpeakerIconsTest : public AppTest {
 protected:
     void SetUp() override {
         WriteFile(folder_, "ZAHLVERB.TXT",

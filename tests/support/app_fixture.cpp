@@ -2,8 +2,13 @@
 
 #include "app/run.h"
 #include "menu/main_menu.h"
+#include "ui/click_label.h"
+#include "ui/exercise_frame.h"
+#include "ui/speaker_icons.h"
+#include "ui/syllable_reader.h"
 #include "ui/text_qt.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QTest>
@@ -89,6 +94,54 @@ std::vector<std::string> AppTest::Told(const std::string& exercise, bool fromVer
 std::string AppTest::FileBytes(const std::string& name) const {
     std::ifstream in(folder_ / name, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+ClickLabel* AppTest::HearIcon(ExerciseFrame* screen) {
+    return screen->findChild<ClickLabel*>(QStringLiteral("Anhoeren"));
+}
+
+ClickLabel* AppTest::SyllableIcon(ExerciseFrame* screen) {
+    return screen->findChild<ClickLabel*>(QStringLiteral("SilbenAnhoeren"));
+}
+
+void AppTest::PressKey(ExerciseFrame* screen, Qt::Key key) {
+    screen->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(screen));
+    QWidget* focus = QApplication::focusWidget();
+    QTest::keyClick(focus && focus->window() == screen ? focus : screen, key);
+}
+
+std::pair<Text, Text> AppTest::Hear(ExerciseFrame* screen) {
+    ClickLabel* icon = HearIcon(screen);
+    const std::size_t before = speaker_.said().size();
+    if (icon->isEnabled())
+        Click(icon);
+    if (speaker_.said().size() == before)
+        return {Text(), FromQ(icon->toolTip())};
+    return {speaker_.said().back().text, Text()};
+}
+
+std::vector<std::pair<Text, std::optional<LetterRange>>>
+AppTest::ReadSyllables(ExerciseFrame* screen) {
+    std::vector<std::pair<Text, std::optional<LetterRange>>> read;
+    SpeakerIcons& icons = screen->speakerIcons();
+    Click(SyllableIcon(screen));
+    for (int guard = 0; icons.reader().reading() && guard < 50; ++guard) {
+        read.emplace_back(speaker_.said().back().text, icons.strip()->highlight());
+        speaker_.EndUtterance();
+        icons.reader().EndPause();
+    }
+    return read;
+}
+
+void AppTest::ExpectSilent(ExerciseFrame* screen, const Text& why) {
+    EXPECT_FALSE(HearIcon(screen)->isEnabled());
+    EXPECT_FALSE(SyllableIcon(screen)->isEnabled());
+    const std::size_t said = speaker_.said().size();
+    PressKey(screen, Qt::Key_F2);
+    PressKey(screen, Qt::Key_F3);
+    EXPECT_EQ(speaker_.said().size(), said) << "a disabled icon says nothing, F2 neither";
+    EXPECT_EQ(Hear(screen), (std::pair<Text, Text>{Text(), why}));
 }
 
 } // namespace tamurik::testing

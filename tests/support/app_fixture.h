@@ -11,6 +11,8 @@
 #include "tests/core/temp_dir.h"
 #include "tests/support/full_disk.h"
 #include "tests/support/scripted_dialogs.h"
+#include "tests/support/scripted_speaker.h"
+#include "core/spoken_words.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -21,6 +23,11 @@
 #include <memory>
 #include <string>
 #include <vector>
+
+namespace tamurik {
+class ClickLabel;
+class ExerciseFrame;
+} // namespace tamurik
 
 namespace tamurik::testing {
 
@@ -74,6 +81,20 @@ protected:
     // verb list or not.
     std::vector<std::string> Told(const std::string& exercise, bool fromVerbList = true);
 
+    // The program with the scripted speaker, and what a screen's speaker icons give the child.
+    void StartSpeaking() { Start(nullptr, nullptr, &speaker_); }
+    static ClickLabel* HearIcon(ExerciseFrame* screen);
+    static ClickLabel* SyllableIcon(ExerciseFrame* screen);
+    // F2 or F3 as the child presses it, wherever the keyboard focus is in the window.
+    static void PressKey(ExerciseFrame* screen, Qt::Key key);
+    // What "Anhören" says now; empty, with the tooltip as the reason, when it is disabled.
+    std::pair<Text, Text> Hear(ExerciseFrame* screen);
+    // The syllable reading of the screen, utterance by utterance, with the letters lit up
+    // while each is said; the speaker ends each utterance and the pause after it.
+    std::vector<std::pair<Text, std::optional<LetterRange>>> ReadSyllables(ExerciseFrame* screen);
+    // Neither icon can be used now, for this reason; F2 and F3 say nothing either.
+    void ExpectSilent(ExerciseFrame* screen, const Text& why);
+
     test::TempDir temp_;
     std::filesystem::path folder_ = temp_.path();
     // SetFull(true) makes every later write fail, as on a full disk.
@@ -83,6 +104,7 @@ protected:
     FixedClock clock_{Date{5, 12, 2026}};
     ScriptedDialogs dialogs_;
     RecordingRecord record_;
+    ScriptedSpeaker speaker_;
     std::unique_ptr<AppNavigator> navigator_;
     int quitCalls_ = 0;
 };

@@ -15,7 +15,7 @@ namespace {
 class FindenScreenTest : public AppTest {
 protected:
     void SetUp() override {
-        Start();
+        StartSpeaking();
         screen_ = OpenScreen<ReimverbenFindenScreen>(ScreenId::ReimverbenFinden);
         ASSERT_NE(screen_, nullptr);
         slider_ = Find<QScrollBar>(screen_, "VBildlauf1");
@@ -45,7 +45,9 @@ TEST_F(FindenScreenTest, EnterOnTheParkedStripIsAWrongAnswer) {
 }
 
 TEST_F(FindenScreenTest, RightAnswerSlidesTheStripAndOffersTheNextPartner) {
+    ExpectSilent(screen_, U"Finde zuerst ein Reimpaar.");
     const int first = screen_->targetRow();
+    const RhymePair pair = screen_->pairs()[static_cast<std::size_t>(first - 1)];
     slider_->setValue(first);
     PressEnter();
     EXPECT_EQ(state_.Points, 1);
@@ -53,6 +55,9 @@ TEST_F(FindenScreenTest, RightAnswerSlidesTheStripAndOffersTheNextPartner) {
     PressEnter(); // keys during the slide change nothing
     EXPECT_EQ(state_.Points, 1);
     screen_->FinishSlide();
+    // The pair found is heard, both verbs syllable by syllable and whole.
+    EXPECT_EQ(Hear(screen_).first, CleanWord(pair.first) + U", " + CleanWord(pair.partner));
+    EXPECT_EQ(ReadSyllables(screen_).size(), 6u);
     EXPECT_NE(screen_->targetRow(), first);
     EXPECT_EQ(slider_->maximum(), 10);
     EXPECT_EQ(slider_->value(), 10);

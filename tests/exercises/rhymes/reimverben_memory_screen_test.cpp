@@ -13,7 +13,7 @@ const Text kMemorise = Text(U"Merke dir die Lage der Wörter gut.\r") +
 
 class MemoryScreenTest : public AppTest {
 protected:
-    void SetUp() override { Start(); }
+    void SetUp() override { StartSpeaking(); }
 
     MemoryScreen* Open() {
         dialogs_.QueueAnswer(DialogAnswer::Ok);
@@ -43,14 +43,21 @@ protected:
 
 TEST_F(MemoryScreenTest, LastPairFinishesAndEveryVisitStartsAFreshGame) {
     MemoryScreen* screen = Open();
+    const Text why = U"Finde zuerst ein Reimpaar.";
+    ExpectSilent(screen, why);
     // The words show until the start flag covers them.
     EXPECT_FALSE(Cover(screen, 1)->isVisible());
     Click(Find<QWidget>(screen, "Bild5"));
     EXPECT_TRUE(Cover(screen, 1)->isVisible());
+    const auto word = [&](int field) { return CleanWord(screen->game().card(field).word); };
     for (int pair = 1; pair <= 8; ++pair) {
         const auto [a, b] = FieldsOf(screen, pair);
         Click(Cover(screen, a));
+        if (pair == 1)
+            ExpectSilent(screen, why);
         Click(Cover(screen, b));
+        // The pair found last is heard.
+        EXPECT_EQ(Hear(screen).first, word(a) + U", " + word(b));
     }
     // Leaving in the middle of a game and coming back gives nine unsolved pairs.
     screen->CloseExercise();

@@ -17,7 +17,7 @@ protected:
         random_.QueueDraw(4, 9);
         for (int k : {0, 1, 2, 3, 5, 6, 7, 8})
             random_.QueueDraw(k, 9);
-        Start();
+        StartSpeaking();
         navigator_->Open(ScreenId::ReimverbenSchreiben);
         screen_ = dynamic_cast<ReimverbenSchreibenScreen*>(
             navigator_->existing(ScreenId::ReimverbenSchreiben));
@@ -61,8 +61,10 @@ TEST_F(SchreibenScreenTest, WrongLettersAreNamedAndCostAPointWhileThereArePoints
 
 TEST_F(SchreibenScreenTest, SevenLettersWithoutAMistakeGiveSevenPoints) {
     state_.Points = 3;
+    ExpectSilent(screen_, U"Schreibe zuerst ein Reimverb.");
     TypeWord();
     EXPECT_EQ(state_.Points, 10);
+    EXPECT_EQ(Hear(screen_).first, U"wickeln, kickeln") << "the pair written last";
     EXPECT_EQ(Find<QLabel>(screen_, "Bezeichnung3")->text(), "10");
     EXPECT_EQ(dialogs_.last().text, U"Richtig gereimt, weiter nun!\r");
     EXPECT_EQ(dialogs_.last().title, U"Reimverb schreiben");

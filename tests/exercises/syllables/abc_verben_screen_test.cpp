@@ -23,7 +23,7 @@ protected:
     void SetUp() override {
         WriteFile(folder_, "ZAHLVERB.TXT",
                   "1g2e-h3en\r\n1b2a.ck3en\r\n1b2a-d3en\r\n1ah-n3en\r\n1f2ah-r3en\r\n");
-        Start();
+        StartSpeaking();
     }
     // Queues the ten pool draws among the five lines and the first place to ask.
     void QueuePool(const std::vector<int>& lines, int firstPlace) {
@@ -60,6 +60,7 @@ TEST_F(AbcVerbenTest, OnlyTheVerbAtTheAskedPlaceIsRight) {
     EXPECT_EQ(list->item(3)->text(), "a h n e n ");
     EXPECT_EQ(Find<QLabel>(screen, "Bezeichnung3")->text(), "5");
     EXPECT_EQ(Question(screen), "Klicke das 2. Wort nach dem ABC an.");
+    ExpectSilent(screen, U"Klicke zuerst ein Verb an.");
 
     // Wrong with no points: the points stay at 0 and the question stays.
     dialogs_.QueueAnswer(DialogAnswer::Ok);
@@ -68,6 +69,9 @@ TEST_F(AbcVerbenTest, OnlyTheVerbAtTheAskedPlaceIsRight) {
     EXPECT_EQ(dialogs_.last().title, U"ABC-Verben");
     EXPECT_EQ(state_.Points, 0);
     EXPECT_EQ(Question(screen), "Klicke das 2. Wort nach dem ABC an.");
+    // The verb clicked last is heard.
+    EXPECT_EQ(Hear(screen).first, U"baden");
+    EXPECT_EQ(ReadSyllables(screen).size(), 3u);
 
     dialogs_.QueueAnswer(DialogAnswer::Ok);
     Pick(screen, "b a c k e n ");

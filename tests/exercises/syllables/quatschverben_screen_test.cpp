@@ -2,8 +2,11 @@
 // hold the clock, the best list per duration and the points the child keeps.
 
 #include "exercises/syllables/quatschverben_screen.h"
+#include "exercises/syllables/syllable_speech.h"
 
 #include "tests/support/app_fixture.h"
+#include "ui/click_label.h"
+#include "ui/text_qt.h"
 #include "ui/palette.h"
 
 #include <QLineEdit>
@@ -23,7 +26,7 @@ class QuatschverbenTest : public AppTest {
 protected:
     void SetUp() override {
         WriteFile(folder_, "VERBEN.TXT", "baden\r\nkochen\r\nschuften\r\n");
-        Start();
+        StartSpeaking();
         state_.Points = 30;
         screen_ = OpenScreen<QuatschverbenScreen>(ScreenId::Quatschverben);
         ASSERT_NE(screen_, nullptr);
@@ -53,8 +56,9 @@ protected:
 };
 
 TEST_F(QuatschverbenTest, IdleScreenThenAOneMinuteRunThatEntersTheBestList) {
-    // Answers before the start change nothing.
+    // Answers before the start change nothing, and there is nothing to hear.
     EXPECT_FALSE(entry_->isEnabled());
+    ExpectSilent(screen_, kNothingToHear);
     Press("Befehl5");
     EXPECT_EQ(state_.Points, 30);
     // Closing empties the tables; coming back fills them again.
@@ -127,6 +131,7 @@ TEST_F(QuatschverbenTest, RunsThatEarnNothingGiveBackTheEarlierPoints) {
     EXPECT_EQ(state_.Points, 1);
     Press("Bild12");
     EXPECT_FALSE(screen_->isRunning());
+    ExpectSilent(screen_, kNothingToHear);
     EXPECT_EQ(state_.Points, 30);
     EXPECT_EQ(TextOf(screen_, "Bezeichnung9"), "30");
 
@@ -162,6 +167,10 @@ TEST_F(QuatschverbenTest, TypedWordCompletesOnlyWithBothDecisions) {
     state_.Points = 0;
     NextWordsAreListed(kBaden);
     Press("Bild11");
+    // The word is heard as shown, its syllables only once it is typed with its separator.
+    EXPECT_EQ(Hear(screen_).first, U"baden");
+    EXPECT_FALSE(SyllableIcon(screen_)->isEnabled());
+    EXPECT_EQ(FromQ(SyllableIcon(screen_)->toolTip()), kSyllablesTellTheSplit);
     // The plain form asks for the separator; case counts; extra characters around the right
     // word do not count against it.
     Type("baden");
@@ -172,6 +181,8 @@ TEST_F(QuatschverbenTest, TypedWordCompletesOnlyWithBothDecisions) {
                          "Konsonanten folgen!");
     entry_->setText("xba-deny");
     EXPECT_EQ(Message(), "Lege die Eigenschaften fest.\nLaut und Verb einstellen.");
+    EXPECT_EQ(ReadSyllables(screen_).back(),
+              (std::pair<Text, std::optional<LetterRange>>{U"baden", std::nullopt}));
     Press("Befehl6");
     EXPECT_EQ(Message(), "Lege die Eigenschaften fest.\nEchtes oder falsches Verb?");
     EXPECT_EQ(Signal("Figur5"), PaletteColor(10));

@@ -20,7 +20,7 @@ protected:
     void SetUp() override {
         WriteFile(folder_, "ZAHLVERB.TXT",
                   "1b2a-d3en\r\n1k2o.ch3en\r\n1s2äu-m3en = warten. zögern\r\n");
-        Start();
+        StartSpeaking();
     }
     // Queues the fifteen draws among the matching lines, then the chosen entry.
     void QueueList(const std::vector<int>& lines, int count, int chosen) {
@@ -58,11 +58,15 @@ TEST_F(SchnellLesenTest, FlashThenPickTheRightWord) {
     ASSERT_NE(timer, nullptr);
     EXPECT_EQ(timer->interval(), 500) << "until the scroll bar is first moved";
 
-    // Before the flash, and while it runs, clicks on the list do nothing.
+    // Before the flash, and while it runs, clicks on the list do nothing, and the word is not
+    // to be heard.
+    const Text readFirst = U"Lies das Wort zuerst selbst.";
     Pick(screen, 1);
     EXPECT_EQ(state_.Points, 0);
+    ExpectSilent(screen, readFirst);
     Click(Find<QWidget>(screen, "Bild2"));
     EXPECT_TRUE(timer->isActive());
+    ExpectSilent(screen, readFirst);
     EXPECT_EQ(screen->flashField()->image().pixelColor(1, 1), PaletteColor(state_.ColorBlatt));
     Pick(screen, 1);
     EXPECT_EQ(state_.Points, 0);
@@ -71,6 +75,8 @@ TEST_F(SchnellLesenTest, FlashThenPickTheRightWord) {
     EXPECT_FALSE(timer->isActive());
     EXPECT_TRUE(screen->flashed());
     EXPECT_EQ(screen->flashField()->image().pixelColor(1, 1), PaletteColor(2));
+    EXPECT_EQ(Hear(screen).first, U"kochen");
+    EXPECT_EQ(ReadSyllables(screen).back().first, U"kochen");
     // A wrong pick is ignored; the right one scores and chooses the next word.
     Pick(screen, 0);
     EXPECT_EQ(state_.Points, 0);
@@ -80,6 +86,7 @@ TEST_F(SchnellLesenTest, FlashThenPickTheRightWord) {
     EXPECT_FALSE(screen->flashed());
     EXPECT_EQ(screen->drawList().size(), 14u);
     EXPECT_EQ(screen->list()->count(), 15) << "the list keeps the solved word";
+    ExpectSilent(screen, readFirst);
 
     // Moving the scroll bar sets the flash time.
     Find<QScrollBar>(screen, "HBildlauf1")->setValue(120);

@@ -1,9 +1,14 @@
 // Verben trennen: the letter board, the cursor by keys and mouse, ENTER, the explanation box
 // and the verb selection.
 
+#include "exercises/syllables/syllable_speech.h"
 #include "exercises/syllables/verben_trennen_screen.h"
 #include "tests/support/app_fixture.h"
+#include "ui/click_label.h"
 #include "ui/option_group.h"
+#include "ui/speaker_icons.h"
+#include "ui/syllable_reader.h"
+#include "ui/text_qt.h"
 
 #include <QLabel>
 #include <QScrollBar>
@@ -14,7 +19,7 @@ namespace {
 
 class VerbenTrennenTest : public AppTest {
 protected:
-    void SetUp() override { Start(); }
+    void SetUp() override { StartSpeaking(); }
     // Writes the verb list, keeps every line in the sample and opens the screen.
     VerbenTrennenScreen* OpenWith(const std::string& verbs) {
         WriteFile(folder_, "ZAHLVERB.TXT", verbs);
@@ -31,6 +36,12 @@ TEST_F(VerbenTrennenTest, ArrowKeysAndEnterFindTheBoundary) {
     auto* screen = OpenWith("1b2a-d3en\r\n1k2o.ch3en\r\n");
     ASSERT_NE(screen, nullptr);
     EXPECT_EQ(screen->currentLine(), U"1b2a-d3en");
+    // The verb is heard, but not its syllables: they would tell the boundary.
+    EXPECT_EQ(Hear(screen).first, U"baden");
+    EXPECT_FALSE(SyllableIcon(screen)->isEnabled());
+    EXPECT_EQ(FromQ(SyllableIcon(screen)->toolTip()), kSyllablesTellTheSplit);
+    PressKey(screen, Qt::Key_F3);
+    EXPECT_FALSE(screen->speakerIcons().reader().reading());
     EXPECT_EQ(screen->boundaryPosition(), 1200);
     EXPECT_EQ(screen->letterCount(), 5);
     QScrollBar* bar = screen->scrollBar();

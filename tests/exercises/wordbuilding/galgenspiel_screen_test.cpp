@@ -20,7 +20,7 @@ protected:
     // Starts the program with these verb lines and opens the hangman as user "Mia".
     void OpenWith(const std::string& verbLines) {
         WriteFile(folder_, "ZAHLVERB.TXT", verbLines);
-        Start();
+        StartSpeaking();
         dialogs_.QueueInput(U"Mia");
         Click(Find<QWidget>(Menu(), QStringLiteral("Bild4")));
         dialogs_.ClearShown();
@@ -112,14 +112,21 @@ TEST_F(GalgenspielTest, TheNinthWrongLetterGoesOnTheTenthLoses) {
 
 TEST_F(GalgenspielTest, AWinFreesTheFigureAndEntersTheBestList) {
     OpenWith("1l2as.s3en = jemanden etwas tun lassen\r\n");
+    // The word is heard only once it is solved.
+    const Text why = U"Das Wort ist erst zu hören, wenn du es gelöst hast.";
+    ExpectSilent(screen_, why);
     Letters(U"xy"); // two wrong letters stay marked
+    Letters(U"las");
+    ExpectSilent(screen_, why);
     dialogs_.QueueAnswer(DialogAnswer::Ok);
-    Letters(U"lasen");
+    Letters(U"en");
     ASSERT_FALSE(dialogs_.shown().empty());
     EXPECT_EQ(dialogs_.last().text, U"Du hast 7 Mausklicks benötigt!\r");
     EXPECT_EQ(dialogs_.last().title, U"Galgenspiel");
     EXPECT_EQ(state_.Points, 5);
     EXPECT_EQ(Label("Bezeichnung2"), "lassen");
+    EXPECT_EQ(Hear(screen_).first, U"lassen");
+    EXPECT_EQ(ReadSyllables(screen_).front().first, U"lass");
     for (const char* part : kFreed)
         EXPECT_TRUE(Shown(part)) << part;
     EXPECT_TRUE(Shown("Figur2"));
@@ -147,6 +154,7 @@ TEST_F(GalgenspielTest, AWinFreesTheFigureAndEntersTheBestList) {
     EXPECT_EQ(Label("Bezeichnung1"), " . _ . . _ .");
     EXPECT_TRUE(Label("Bezeichnung2").isEmpty());
     EXPECT_EQ(screen_->wrongLetters(), 0);
+    ExpectSilent(screen_, why);
     EXPECT_TRUE(dialogs_.allAnswersUsed());
 }
 

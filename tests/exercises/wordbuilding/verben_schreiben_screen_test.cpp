@@ -19,7 +19,7 @@ namespace {
 class VerbenSchreibenTest : public AppTest {
 protected:
     void SetUp() override {
-        Start();
+        StartSpeaking();
         dialogs_.QueueInput(U"Mia");
         Click(Find<QWidget>(Menu(), "Bild4"));
         WriteFile(folder_, "ZAHLVERB.TXT", "1b2a-d3en\r\n");
@@ -42,8 +42,11 @@ TEST_F(VerbenSchreibenTest, ACopiedVerbAddsItsLettersAndTheNextComesAtOnce) {
     WriteFile(folder_, "ZAHLVERB.TXT", "1b2a-d3en\r\n1w2i.ck3eln\r\n");
     Open();
     state_.Points = 4;
+    const Text notYet = U"Klicke zuerst auf die grüne Ampel.";
+    ExpectSilent(screen_, notYet);
     screen_->StartRun();
     EXPECT_EQ(screen_->markedWord(), U"1b2a-d3en");
+    EXPECT_EQ(Hear(screen_).first, U"baden");
     // A real keystroke reaches the hidden text box.
     QTest::keyClicks(screen_->typing(), "bade");
     EXPECT_EQ(Find<QLabel>(screen_, "Bezeichnung10")->text(), "b a d e ");
@@ -54,6 +57,17 @@ TEST_F(VerbenSchreibenTest, ACopiedVerbAddsItsLettersAndTheNextComesAtOnce) {
     EXPECT_EQ(screen_->markedWord(), U"1w2i.ck3eln");
     EXPECT_EQ(Find<QLabel>(screen_, "Bezeichnung10")->text(), "");
     EXPECT_EQ(screen_->typing()->text(), "");
+
+    // Only where the verb is copied as it is shown is it heard.
+    for (const char* view : {"Option2", "Option3", "Option4", "Option6"}) {
+        SCOPED_TRACE(view);
+        Click(Find<QWidget>(screen_, view));
+        ExpectSilent(screen_, U"In dieser Ansicht würde das Anhören das Verb verraten.");
+    }
+    Click(Find<QWidget>(screen_, "Option5")); // capitals: copied in the usual spelling
+    EXPECT_EQ(Hear(screen_).first, CleanWord(screen_->markedWord()));
+    screen_->StopRun();
+    ExpectSilent(screen_, notYet);
 }
 
 TEST_F(VerbenSchreibenTest, FiveMinuteRecordIsStoredAtOnceInItsColumns) {

@@ -24,7 +24,7 @@ protected:
     // The program with a record that keeps every answer; the screen opened from the menu.
     void OpenWith(const std::string& verbLines) {
         WriteFile(folder_, "ZAHLVERB.TXT", verbLines);
-        Start();
+        StartSpeaking();
         Click(Find<QWidget>(Menu(), "Bild22"));
         screen_ = dynamic_cast<VerbenVerlaengernScreen*>(
             navigator_->existing(ScreenId::VerbenVerlaengern));
@@ -60,6 +60,7 @@ TEST_F(VerbenVerlaengernTest, AWholeSetIsPlayedAndSummed) {
     EXPECT_EQ(Button(1)->text() + "|" + Button(2)->text(), "p|b");
     EXPECT_FALSE(Button(1)->isEnabled()) << "the letters come after the long form";
     EXPECT_FALSE(Button(3)->isVisible());
+    ExpectSilent(screen_, U"Schreibe zuerst die lange Form mit „wir“.");
 
     // Step 1: a wrong long form costs a point, but never below 0.
     clock_.AdvanceMs(4200);
@@ -72,6 +73,8 @@ TEST_F(VerbenVerlaengernTest, AWholeSetIsPlayedAndSummed) {
     EXPECT_EQ(state_.Points, 4);
     EXPECT_EQ(Shown("Bild8"), "le·ben");
     EXPECT_TRUE(Button(1)->isEnabled());
+    EXPECT_EQ(Hear(screen_).first, U"wir leben") << "the hidden letters are not chosen yet";
+    EXPECT_EQ(ReadSyllables(screen_).back().first, U"leben");
 
     // Step 2 by keyboard, a letter and a number; the wrong letter costs a point.
     Key(QStringLiteral("p"));
@@ -80,6 +83,7 @@ TEST_F(VerbenVerlaengernTest, AWholeSetIsPlayedAndSummed) {
     Key(QStringLiteral("2"));
     EXPECT_EQ(screen_->step(), Step::Solved);
     EXPECT_EQ(Shown("Bild7"), "du lebst");
+    EXPECT_EQ(Hear(screen_).first, U"wir leben, du lebst");
     EXPECT_EQ(Find<QLabel>(screen_, "Bezeichnung2")->text(), "4");
     Key(QString(), Qt::Key_Return);
 

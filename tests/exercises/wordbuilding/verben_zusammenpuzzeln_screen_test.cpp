@@ -18,7 +18,7 @@ const char* const kPuzzleVerbs = "1b2a-d3en\r\n1z2ah-l3en\r\n1w2i.ck3eln\r\n1f2e
 class ZusammenpuzzelnTest : public AppTest {
 protected:
     void SetUp() override {
-        Start();
+        StartSpeaking();
         WriteFile(folder_, "ZAHLVERB.TXT", kPuzzleVerbs);
         screen_ = OpenScreen<ZusammenpuzzelnScreen>(ScreenId::Zusammenpuzzeln);
         ASSERT_NE(screen_, nullptr);
@@ -87,7 +87,11 @@ TEST_F(ZusammenpuzzelnTest, AMiddlePartOfAnotherVerbIsRefusedForAPoint) {
 TEST_F(ZusammenpuzzelnTest, ThreeFoundVerbsBringANewSet) {
     EXPECT_EQ(Tiles(), (QStringList{"ad", "b", "ei", "eln", "en", "ern", "f", "ick", "w"}));
     EXPECT_EQ(TileLabel(0)->textFormat(), Qt::PlainText);
+    ExpectSilent(screen_, U"Baue zuerst ein Verb zusammen.");
     BuildVerb("w", "ick", "eln");
+    // The verb built is heard, its syllables as the word list has them.
+    EXPECT_EQ(Hear(screen_).first, U"wickeln");
+    EXPECT_EQ(ReadSyllables(screen_).size(), 3u);
     EXPECT_EQ(dialogs_.last().text, U"wickeln\r\r");
     EXPECT_EQ(dialogs_.last().title, U"1. Verb gefunden");
     EXPECT_EQ(state_.Points, 3);

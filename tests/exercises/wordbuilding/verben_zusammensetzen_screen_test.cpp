@@ -15,7 +15,7 @@ protected:
     // With the scripted random at 0 every letter is drawn into cell (0, 0) and so goes to the
     // next free cell: lassen lies in row 0 from column 0 on.
     void OpenWith(const std::string& verbs) {
-        Start();
+        StartSpeaking();
         WriteFile(folder_, "ZAHLVERB.TXT", verbs);
         screen_ = OpenScreen<ZusammensetzenScreen>(ScreenId::Zusammensetzen);
         ASSERT_NE(screen_, nullptr);
@@ -33,6 +33,7 @@ TEST_F(ZusammensetzenTest, LassenIsFinishedWhicheverDoubledCellIsClicked) {
     OpenWith("1l2a.ss3en\r\n");
     EXPECT_EQ(screen_->grid().verb(), U"lassen");
     EXPECT_EQ(Assembled(), "Setze das Verb durch Anklicken richtig zusammen!");
+    ExpectSilent(screen_, U"Setze zuerst das Verb zusammen.");
     for (int sCell : {2, 3}) {
         SCOPED_TRACE(sCell);
         const long long before = state_.Points;
@@ -47,6 +48,7 @@ TEST_F(ZusammensetzenTest, LassenIsFinishedWhicheverDoubledCellIsClicked) {
         EXPECT_EQ(dialogs_.last().text, U"Prima, das Verb ist fertig!\r\r");
         EXPECT_EQ(dialogs_.last().title, U"lassen");
         EXPECT_EQ(state_.Points, before + 6);
+        EXPECT_EQ(Hear(screen_).first, U"lassen") << "the verb just set together";
         // The next verb starts with the instruction again.
         EXPECT_EQ(Assembled(), "Setze das Verb durch Anklicken richtig zusammen!");
         EXPECT_EQ(screen_->grid().assembled(), U"");

@@ -17,7 +17,7 @@ class VerbformenTest : public AppTest {
 protected:
     void OpenWith(const std::string& verbLines) {
         WriteFile(folder_, "ZAHLVERB.TXT", verbLines);
-        Start();
+        StartSpeaking();
         screen_ = OpenScreen<VerbformenScreen>(ScreenId::Verbformen);
         ASSERT_NE(screen_, nullptr);
         box_ = Find<QLineEdit>(screen_, QStringLiteral("Text1"));
@@ -56,6 +56,8 @@ TEST_F(VerbformenTest, TypingShowsInTheRowInCyanOrRedLetterByLetter) {
     EXPECT_EQ(screen_->currentRow(), 1);
     EXPECT_EQ(state_.CurrentWord, U"laufe");
     EXPECT_EQ(Color("Bezeichnung4"), kCyan);
+    // What is heard never says the form asked: the verb, then the forms typed.
+    EXPECT_EQ(Hear(screen_).first, U"laufen");
 
     Type("laufe");
     EXPECT_EQ(state_.Points, 5);
@@ -64,6 +66,7 @@ TEST_F(VerbformenTest, TypingShowsInTheRowInCyanOrRedLetterByLetter) {
     EXPECT_EQ(Field("Bezeichnung4")->text(), "l a u f e ") << "a finished row keeps its form";
     EXPECT_EQ(Color("Bezeichnung4"), Background());
     EXPECT_EQ(Color("Bezeichnung5"), kCyan);
+    EXPECT_EQ(Hear(screen_).first, U"laufen, ich laufe");
 
     Type("läu");
     EXPECT_EQ(Field("Bezeichnung5")->text(), "l ä u ");
@@ -81,6 +84,8 @@ TEST_F(VerbformenTest, TypingShowsInTheRowInCyanOrRedLetterByLetter) {
     EXPECT_EQ(screen_->currentRow(), 3);
     EXPECT_EQ(state_.CurrentWord, U"läuft");
     EXPECT_EQ(Find<QLabel>(screen_, "Bezeichnung2")->text(), "11");
+    EXPECT_EQ(Hear(screen_).first, U"laufen, ich laufe, du läufst");
+    EXPECT_EQ(ReadSyllables(screen_).front().first, U"lau");
 }
 
 TEST_F(VerbformenTest, WollenIsWorthOnePointPerLetterThenTheNextVerbFollows) {

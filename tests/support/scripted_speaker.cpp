@@ -1,4 +1,4 @@
-#include "tests/speech/scripted_speaker.h"
+#include "tests/support/scripted_speaker.h"
 
 namespace tamurik::testing {
 
