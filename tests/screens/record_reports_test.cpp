@@ -6,15 +6,13 @@
 #include "exercises/rhymes/reimverben_memory_screen.h"
 #include "exercises/rhymes/verbbedeutung_screen.h"
 #include "exercises/syllables/quatschverben_screen.h"
-#include "exercises/syllables/verben_schnell_lesen_screen.h"
 #include "exercises/wordbuilding/galgenspiel_screen.h"
+#include "exercises/wordbuilding/hangman.h"
 #include "exercises/wordbuilding/verben_schreiben_screen.h"
 #include "exercises/wordbuilding/verben_zusammenpuzzeln_screen.h"
-#include "exercises/wordbuilding/verbformen_screen.h"
 #include "tests/support/app_fixture.h"
 
 #include <QLineEdit>
-#include <QListWidget>
 #include <QScrollBar>
 #include <QTest>
 
@@ -36,54 +34,7 @@ protected:
         Start();
     }
     void Wait(std::int64_t ms) { clock_.AdvanceMs(ms); }
-    void Pick(QListWidget* list, const QString& text) {
-        const QList<QListWidgetItem*> items = list->findItems(text, Qt::MatchExactly);
-        ASSERT_FALSE(items.empty()) << text.toStdString();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
-                          list->visualItemRect(items.front()).center());
-    }
 };
-
-TEST_F(RecordReportsTest, VerbenSchnellLesen) {
-    StartWith("1b2a-d3en\r\n1k2o.ch3en\r\n");
-    random_.QueueDraw(0, 2); // the list alternates baden and kochen; kochen is chosen
-    random_.QueueDraw(1, 2);
-    auto* screen = OpenScreen<SchnellLesenScreen>(ScreenId::SchnellLesen);
-    screen->FlashWord();
-    screen->EndFlash();
-    Wait(400);
-    screen->FlashWord(); // a second flash of the same word
-    screen->EndFlash();
-    Wait(900);
-    Pick(screen->list(), "baden");
-    Wait(100);
-    Pick(screen->list(), "kochen");
-    EXPECT_EQ(Told("verben_schnell_lesen", true),
-              (Lines{"1k2o.ch3en lesen nochmal - 400", "1k2o.ch3en lesen baden - 900",
-                     "1k2o.ch3en lesen kochen + 100"}));
-}
-
-TEST_F(RecordReportsTest, Verbformen) {
-    StartWith("1l2au-f3en\r\n");
-    QLineEdit* box = OpenScreen<VerbformenScreen>(ScreenId::Verbformen)->textBox();
-    // A slip counts once, until the typing fits again.
-    for (auto [ms, typed] : {std::pair{100, "lx"},
-                             {0, "lxy"},
-                             {0, "l"},
-                             {400, "laufe"},
-                             {600, "laufst"},
-                             {0, ""},
-                             {100, "läufst"}}) {
-        Wait(ms);
-        box->setText(QString::fromUtf8(typed));
-    }
-    Wait(50);
-    Click(Find<QWidget>(box->window(), "Bild3"));
-    EXPECT_EQ(Told("verbformen", true),
-              (Lines{"1l2au-f3en ich lx - 100", "1l2au-f3en ich laufe + 400",
-                     "1l2au-f3en du laufst - 600", "1l2au-f3en du läufst + 100",
-                     "1l2au-f3en er Lösung - 50"}));
-}
 
 TEST_F(RecordReportsTest, VerbenZusammenpuzzeln) {
     StartWith("1sp2ie-l3en\r\n1w2i.ck3eln\r\n1r2u-d3ern\r\n");
@@ -269,7 +220,7 @@ TEST_F(RecordReportsTest, ARecordThatThrowsChangesNothingOnTheScreen) {
     random_.QueueDraw(1, 2);
     auto* screen = OpenScreen<GalgenspielScreen>(ScreenId::Galgenspiel);
     EXPECT_EQ(state_.CurrentWord, U"säumen");
-    Pick(Find<QListWidget>(screen, "Liste1"), " s ");
+    screen->ChooseLetter(static_cast<int>(kHangmanLetters.find(U's')));
     EXPECT_EQ(state_.Points, 1);
     navigator_.reset(); // before the record it uses goes
 }

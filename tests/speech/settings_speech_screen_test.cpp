@@ -3,9 +3,9 @@
 
 #include "settings/settings_screen.h"
 #include "tests/support/app_fixture.h"
+#include "ui/additions_settings.h"
 #include "ui/click_label.h"
 #include "ui/exercise_frame.h"
-#include "ui/additions_settings.h"
 
 #include <QCheckBox>
 #include <QComboBox>

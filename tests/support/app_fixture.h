@@ -5,6 +5,7 @@
 #include "app/navigator.h"
 #include "core/clock.h"
 #include "core/random.h"
+#include "core/spoken_words.h"
 #include "core/state.h"
 #include "core/work_dir.h"
 #include "learning/record.h"
@@ -12,7 +13,6 @@
 #include "tests/support/full_disk.h"
 #include "tests/support/scripted_dialogs.h"
 #include "tests/support/scripted_speaker.h"
-#include "core/spoken_words.h"
 
 #include <QStringList>
 #include <QWidget>

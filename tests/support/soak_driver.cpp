@@ -83,26 +83,19 @@ const std::vector<Press>& Presses() {
         }
         for (int i = 0; i < 10; ++i)
             all.push_back({static_cast<Qt::Key>(Qt::Key_0 + i), QString(QChar(u'0' + i))});
-        std::vector<Press> rest = {{Qt::Key_Adiaeresis, "ä"},
-                                   {Qt::Key_Odiaeresis, "ö"},
-                                   {Qt::Key_Udiaeresis, "ü"},
-                                   {Qt::Key_ssharp, "ß"},
-                                   {Qt::Key_Adiaeresis, "Ä", Qt::ShiftModifier},
-                                   {Qt::Key_Odiaeresis, "Ö", Qt::ShiftModifier},
-                                   {Qt::Key_Udiaeresis, "Ü", Qt::ShiftModifier},
-                                   {Qt::Key_Space, " "},
-                                   {Qt::Key_Period, "."},
-                                   {Qt::Key_Minus, "-"},
-                                   {Qt::Key_Comma, ","},
-                                   {Qt::Key_Less, "<"},
-                                   {Qt::Key_Return, "\r"},
-                                   {Qt::Key_Return, "\r"},
-                                   {Qt::Key_Enter, "\r"},
-                                   {Qt::Key_Escape, "\x1b"},
-                                   {Qt::Key_Backspace, "\b"},
-                                   {Qt::Key_Delete, "\x7f"},
-                                   {Qt::Key_Tab, "\t"},
-                                   {Qt::Key_Backtab, "", Qt::ShiftModifier}};
+        // Umlauts, ß and signs: the key of a Latin-1 character is the code of its capital.
+        std::vector<Press> rest;
+        for (const QChar c : QStringLiteral("äöüßÄÖÜ .-,<"))
+            rest.push_back({static_cast<Qt::Key>(c.toUpper().unicode()), QString(c),
+                            c.isUpper() ? Qt::ShiftModifier : Qt::NoModifier});
+        rest.insert(rest.end(), {{Qt::Key_Return, "\r"},
+                                 {Qt::Key_Return, "\r"},
+                                 {Qt::Key_Enter, "\r"},
+                                 {Qt::Key_Escape, "\x1b"},
+                                 {Qt::Key_Backspace, "\b"},
+                                 {Qt::Key_Delete, "\x7f"},
+                                 {Qt::Key_Tab, "\t"},
+                                 {Qt::Key_Backtab, "", Qt::ShiftModifier}});
         for (Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_Home,
                             Qt::Key_End, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_F1})
             rest.push_back({key, ""});

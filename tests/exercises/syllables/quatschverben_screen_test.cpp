@@ -6,8 +6,8 @@
 
 #include "tests/support/app_fixture.h"
 #include "ui/click_label.h"
-#include "ui/text_qt.h"
 #include "ui/palette.h"
+#include "ui/text_qt.h"
 
 #include <QLineEdit>
 #include <QScrollBar>

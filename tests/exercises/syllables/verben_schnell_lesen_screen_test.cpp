@@ -86,6 +86,9 @@ TEST_F(SchnellLesenTest, FlashThenPickTheRightWord) {
     EXPECT_FALSE(screen->flashed());
     EXPECT_EQ(screen->drawList().size(), 14u);
     EXPECT_EQ(screen->list()->count(), 15) << "the list keeps the solved word";
+    EXPECT_EQ(
+        Told("verben_schnell_lesen"),
+        (std::vector<std::string>{"1k2o.ch3en lesen baden - 0", "1k2o.ch3en lesen kochen + 0"}));
     ExpectSilent(screen, readFirst);
 
     // Moving the scroll bar sets the flash time.
@@ -107,6 +110,9 @@ TEST_F(SchnellLesenTest, FlashingAgainCostsAPointButNeverBelowZero) {
     screen->FlashWord();
     EXPECT_EQ(state_.Points, 2);
     EXPECT_EQ(Points(screen), "2");
+    EXPECT_EQ(
+        Told("verben_schnell_lesen"),
+        (std::vector<std::string>{"1k2o.ch3en lesen nochmal - 0", "1k2o.ch3en lesen nochmal - 0"}));
 }
 
 } // namespace

@@ -74,7 +74,8 @@ TEST_F(VerbformenTest, TypingShowsInTheRowInCyanOrRedLetterByLetter) {
     Type("v");
     EXPECT_EQ(Field("Bezeichnung5")->text(), "l ä u v ");
     EXPECT_EQ(Color("Bezeichnung5"), kRed);
-    Backspace(4);
+    Type("w"); // a slip counts once, until the typing fits again
+    Backspace(5);
     EXPECT_TRUE(Field("Bezeichnung5")->text().isEmpty());
     EXPECT_EQ(Color("Bezeichnung5"), kCyan);
     EXPECT_EQ(state_.Points, 5);
@@ -86,6 +87,9 @@ TEST_F(VerbformenTest, TypingShowsInTheRowInCyanOrRedLetterByLetter) {
     EXPECT_EQ(Find<QLabel>(screen_, "Bezeichnung2")->text(), "11");
     EXPECT_EQ(Hear(screen_).first, U"laufen, ich laufe, du läufst");
     EXPECT_EQ(ReadSyllables(screen_).front().first, U"lau");
+    EXPECT_EQ(Told("verbformen"),
+              (std::vector<std::string>{"1l2au-f3en ich laufe + 0", "1l2au-f3en du läuv - 0",
+                                        "1l2au-f3en du läufst + 0"}));
 }
 
 TEST_F(VerbformenTest, WollenIsWorthOnePointPerLetterThenTheNextVerbFollows) {
@@ -110,6 +114,9 @@ TEST_F(VerbformenTest, WollenIsWorthOnePointPerLetterThenTheNextVerbFollows) {
     for (const char* field : {"Bezeichnung4", "Bezeichnung5", "Bezeichnung6"})
         EXPECT_TRUE(Field(field)->text().isEmpty()) << field;
     EXPECT_EQ(Color("Bezeichnung4"), kCyan);
+    EXPECT_EQ(Told("verbformen"),
+              (std::vector<std::string>{"1w2ol.l3en ich will + 0", "1w2ol.l3en du Lösung - 0",
+                                        "1w2ol.l3en du willst + 0", "1w2ol.l3en er will + 0"}));
     EXPECT_TRUE(dialogs_.allAnswersUsed());
 }
 
