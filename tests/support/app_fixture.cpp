@@ -56,6 +56,13 @@ void AppTest::Start(Record* record, RecordQueries* queries, Speaker* speaker) {
     navigator_->ShowMenu();
 }
 
+void AppTest::ClickItem(QListWidgetItem* item) {
+    ASSERT_NE(item, nullptr);
+    QListWidget* list = item->listWidget();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      list->visualItemRect(item).center());
+}
+
 QWidget* AppTest::Menu() {
     return &navigator_->menu();
 }

@@ -14,6 +14,7 @@
 #include "tests/support/scripted_dialogs.h"
 #include "tests/support/scripted_speaker.h"
 
+#include <QListWidgetItem>
 #include <QStringList>
 #include <QWidget>
 
@@ -68,6 +69,8 @@ protected:
     // Clicks a widget with the left mouse button, as the child does.
     void Click(QWidget* widget);
     void Press(QWidget* window, const QString& name) { Click(Find(window, name)); }
+    // Clicks an item of a list, as the child does; fails the test when there is none.
+    void ClickItem(QListWidgetItem* item);
     QWidget* Menu();
     // Opens a screen through the navigator, as the main menu does.
     template <typename S> S* OpenScreen(ScreenId id);

@@ -33,12 +33,8 @@ protected:
         random_.QueueDraw(firstPlace, 5);
     }
     AbcVerbenScreen* Open() { return OpenScreen<AbcVerbenScreen>(ScreenId::AbcVerben); }
-    void Pick(AbcVerbenScreen* screen, const QString& text, int copy = 0) {
-        QListWidget* list = screen->list();
-        const QList<QListWidgetItem*> items = list->findItems(text, Qt::MatchExactly);
-        ASSERT_GT(items.size(), copy) << text.toStdString();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
-                          list->visualItemRect(items[copy]).center());
+    void Pick(AbcVerbenScreen* screen, const QString& text) {
+        ClickItem(screen->list()->findItems(text, Qt::MatchExactly).value(0));
     }
     QString Question(AbcVerbenScreen* screen) {
         return Find<QLabel>(screen, "Bezeichnung4")->text();

@@ -30,13 +30,7 @@ protected:
         random_.QueueDraw(chosen, static_cast<int>(lines.size()));
     }
     SchnellLesenScreen* Open() { return OpenScreen<SchnellLesenScreen>(ScreenId::SchnellLesen); }
-    void Pick(SchnellLesenScreen* screen, int row) {
-        QListWidget* list = screen->list();
-        QListWidgetItem* item = list->item(row);
-        ASSERT_NE(item, nullptr);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
-                          list->visualItemRect(item).center());
-    }
+    void Pick(SchnellLesenScreen* screen, int row) { ClickItem(screen->list()->item(row)); }
     QString Points(SchnellLesenScreen* screen) {
         return Find<QLabel>(screen, "Bezeichnung6")->text();
     }

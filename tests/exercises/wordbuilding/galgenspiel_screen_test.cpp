@@ -31,11 +31,7 @@ protected:
     }
     // Clicks the letter on the board, as the child does.
     void Letter(char32_t letter) {
-        const QList<QListWidgetItem*> items =
-            board_->findItems(ToQ(Text{U' ', letter, U' '}), Qt::MatchExactly);
-        ASSERT_EQ(items.size(), 1);
-        QTest::mouseClick(board_->viewport(), Qt::LeftButton, Qt::NoModifier,
-                          board_->visualItemRect(items.front()).center());
+        ClickItem(board_->findItems(ToQ(Text{U' ', letter, U' '}), Qt::MatchExactly).value(0));
     }
     void Letters(TextView letters) {
         for (const char32_t c : letters)
