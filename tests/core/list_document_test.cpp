@@ -227,6 +227,12 @@ TEST_F(ListSavingTest, AChangeByAnotherProgramIsAskedAbout) {
     ListDocument document = OpenList(dir, "ZAHLVERB.TXT");
     document.SetLine(1, U"1m2a.ch3en");
     EXPECT_FALSE(ChangedOnDisk(dir, document));
+    // The same size at the same moment: the content tells.
+    const std::filesystem::path file = temp_.path() / "ZAHLVERB.TXT";
+    const auto when = std::filesystem::last_write_time(file);
+    temp_.Write("ZAHLVERB.TXT", "1m" + kGoodVerbs.substr(2));
+    std::filesystem::last_write_time(file, when);
+    EXPECT_TRUE(ChangedOnDisk(dir, document));
     temp_.Write("ZAHLVERB.TXT", kGoodVerbs + "1s2e-h3en\r\n");
     EXPECT_TRUE(ChangedOnDisk(dir, document));
 

@@ -1,10 +1,12 @@
 #include "core/word_list_exchange.h"
 
+#include "core/work_dir.h"
 #include "temp_dir.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tamurik {
@@ -65,6 +67,14 @@ TEST(WordListExchangeTest, ImportKeepsExplanationsMarksAndFlagsRepeats) {
     EXPECT_TRUE(real.rows[0].proposed());
     EXPECT_FALSE(real.rows[1].problems.empty());
     EXPECT_TRUE(real.rows[2].alreadyListed);
+
+    // UTF-16 without a mark, a few of its characters beyond Latin-1 (U+0100: a zero low byte).
+    std::string wide;
+    for (const char16_t c : std::u16string_view(u"schwimmen\nbacken\n\u0100\u0100\u0100\n"))
+        wide += {static_cast<char>(c >> 8), static_cast<char>(c & 0xFF)};
+    const ImportReview bigEndian = ReviewImport(wide, WordListKind::Verbs, MarkSuggester(), {});
+    ASSERT_FALSE(bigEndian.rows.empty());
+    EXPECT_EQ(bigEndian.rows[0].line, U"1schw2im.m3en");
 }
 
 TEST(WordListExchangeTest, ImportOfNoTextSaysSo) {
@@ -80,6 +90,13 @@ TEST(WordListExchangeTest, ImportOfNoTextSaysSo) {
         ReviewImport("\r\n  \n# nur ein Kommentar\n", WordListKind::Verbs, none, {});
     EXPECT_TRUE(blank.rows.empty());
     EXPECT_EQ(blank.messages, std::vector<Text>{U"Die Datei enthält keine Verben."});
+    std::string huge;
+    while (huge.size() <= WorkDir::kMaxFileBytes)
+        huge += "gehen\n";
+    EXPECT_EQ(ReviewImport(huge, WordListKind::RealVerbs, none, {}).messages,
+              (std::vector<Text>{
+                  U"Die Datei ist zu groß; nur ihr Anfang wurde gelesen.",
+                  U"Die Datei hat mehr als 20000 Verben; nur die ersten wurden gelesen."}));
 }
 
 TEST(WordListExchangeTest, CsvExportAsTheTeacherAreaWritesIt) {

@@ -190,6 +190,12 @@ TEST(WordListCheckTest, EncodingOfTheBytes) {
     EXPECT_TRUE(MessagesFor(problems, 1).empty());
     EXPECT_TRUE(Mentions(MessagesFor(problems, 2), U"UTF-8"));
 
+    // Beyond 16 MB: checked as the program reads it, up to its last whole line.
+    problems = CheckWordFile("1b2a-d3en\r\n" + std::string(WorkDir::kMaxFileBytes, 'x'),
+                             WordListKind::Verbs);
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_TRUE(Contains(problems[0].message, U"16 MB"));
+
     // Saved as "Unicode": read like the same file in Windows-1252.
     EXPECT_TRUE(CheckWordFile("\xFF\xFE"
                               "1\0z\0002\0\xE4\0h\0-\0l\0003\0e\0n\0\r\0\n\0"s,
