@@ -96,7 +96,9 @@ run_target() {
     local options=()
     read -ra options <<<"$(options_for "$target")"
     local status=0
-    ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions="$TAMURIK_ROOT/fuzz/lsan.supp" \
+    # A quarantine of 16 MB instead of 256: freed memory still stays poisoned for longer than
+    # one input's run, and the Qt targets, which allocate much, run twice as fast.
+    ASAN_OPTIONS=detect_leaks=1:quarantine_size_mb=16 LSAN_OPTIONS=suppressions="$TAMURIK_ROOT/fuzz/lsan.supp" \
         UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         "$out/fuzz/$target" "${limit[@]}" "${options[@]}" -print_final_stats=1 -timeout=10 -rss_limit_mb=2048 \
         -artifact_prefix="$out/findings/$target-" "${dirs[@]}" >"$out/$target.log" 2>&1 ||
