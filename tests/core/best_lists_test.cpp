@@ -16,6 +16,7 @@ using test::TempDir;
 TEST(RecordTextTest, ColumnsLayoutsDatesAndNames) {
     EXPECT_EQ(R(S(6), 4), U"   6");
     EXPECT_EQ(R(U"12345", 3), U"345");
+    EXPECT_EQ(R(U"12345", 1), U"5");
     EXPECT_EQ(R(U"", 3), U"   ");
     EXPECT_EQ(NumberColumn(6, 4, true), U"   6");
     EXPECT_EQ(NumberColumn(999, 4, true), U" 999");
