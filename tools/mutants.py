@@ -22,14 +22,14 @@ break or continue), a boolean literal flipped.
 --sample N takes N faults per file, drawn with the seed (default 1), so that a run is
 repeatable; --files keeps the files whose path matches one of the patterns (fnmatch, or a part
 of the path); --only keeps, of the drawn faults, those with these ids (to run a survivor again
-against another state of the tests). The build folder (default build-mutants, Debug at -O0, linked with lld when it is
-there) is configured and built on first use. Each test program has a time limit per fault:
-its time without a fault times --timeout-factor, plus ten seconds. The report lists per file
-and in total the faults made, killed, survived, timed out, not built (a fault the compiler
-rejects counts neither way) and accepted as equivalent; the score is (killed + timed out) /
-(made - not built - equivalent). Equivalent faults (ones no test can notice, because the
-program does the same with them) are listed with a reason in tools/mutants_equivalent.txt by
-their id, file:line:column:change.
+against another state of the tests). The build folder (default build-mutants, Debug at -O0 with
+the standard library's bounds checks, linked with lld when it is there) is configured and built
+on first use. Each test program has a time limit per fault: its time without a fault times
+--timeout-factor, plus ten seconds. The report lists per file and in total the faults made,
+killed, survived, timed out, not built (a fault the compiler rejects counts neither way) and
+accepted as equivalent; the score is (killed + timed out) / (made - not built - equivalent).
+Equivalent faults (ones no test can notice, because the program does the same with them) are
+listed with a reason in tools/mutants_equivalent.txt by their id, file:line:column:change.
 
 The source file is restored after every fault, also on Ctrl-C or an error; a copy of the file
 under work stays in the build folder until it is restored, and a run that was killed outright
@@ -340,7 +340,9 @@ def run_quiet(args, **kwargs):
 def configure(build, jobs):
     if not os.path.exists(os.path.join(build, "build.ninja")):
         args = ["cmake", "-S", ROOT, "-B", build, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=Debug",
-                "-DCMAKE_CXX_FLAGS_DEBUG=-O0", "-DTAMURIK_BUILD_TESTS=ON"]
+                # With the library's own checks a fault that reads past the end of a list or
+                # a string stops the test instead of reading whatever lies behind it.
+                "-DCMAKE_CXX_FLAGS_DEBUG=-O0 -D_GLIBCXX_ASSERTIONS", "-DTAMURIK_BUILD_TESTS=ON"]
         if shutil.which("ccache"):
             args.append("-DCMAKE_CXX_COMPILER_LAUNCHER=ccache")
         if shutil.which("ld.lld"):

@@ -244,12 +244,13 @@ TEST(WordListCheckTest, OneLineInItsPlace) {
     rhymes[3] = U"1p2o.ck3en";
     rhymes[12] = rhymes[0];
     rhymes[13] = rhymes[1];
-    rhymes.push_back(U"1w2oh-n3en");
+    rhymes.push_back(rhymes[4]); // an odd list: the last line repeats a verb of a pair
     EXPECT_TRUE(Mentions(CheckLineInList(rhymes, 2, WordListKind::Rhymes), U"Reimteil ungleich"));
     EXPECT_TRUE(Mentions(CheckLineInList(rhymes, 3, WordListKind::Rhymes), U"(Zeile 3)"));
     EXPECT_TRUE(Mentions(CheckLineInList(rhymes, 1, WordListKind::Rhymes), U"Zeile 13 und 14"));
     EXPECT_TRUE(Mentions(CheckLineInList(rhymes, 18, WordListKind::Rhymes), U"Reimpartner"));
     EXPECT_TRUE(CheckLineInList(rhymes, 5, WordListKind::Rhymes).empty());
+    EXPECT_TRUE(CheckLineInList(rhymes, 4, WordListKind::Rhymes).empty());
     // The line checked alone knows nothing of its neighbours.
     EXPECT_TRUE(CheckWordLine(rhymes[3], WordListKind::Rhymes).empty());
 }
