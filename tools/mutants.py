@@ -337,12 +337,21 @@ def run_quiet(args, **kwargs):
     return subprocess.run(args, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True, **kwargs)
 
 
+# With the library's own checks a fault that reads past the end of a list or a string stops the
+# test instead of reading whatever lies behind it.
+DEBUG_FLAGS = "-O0 -D_GLIBCXX_ASSERTIONS"
+
+
 def configure(build, jobs):
-    if not os.path.exists(os.path.join(build, "build.ninja")):
+    cache_path = os.path.join(build, "CMakeCache.txt")
+    cache = open(cache_path).read() if os.path.exists(cache_path) else ""
+    # A folder of ours made before the bounds checks gets them; another build folder given with
+    # --build is used as it is.
+    stale = ("CMAKE_CXX_FLAGS_DEBUG:STRING=-O0" in cache
+             and f"CMAKE_CXX_FLAGS_DEBUG:STRING={DEBUG_FLAGS}\n" not in cache)
+    if stale or not os.path.exists(os.path.join(build, "build.ninja")):
         args = ["cmake", "-S", ROOT, "-B", build, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=Debug",
-                # With the library's own checks a fault that reads past the end of a list or
-                # a string stops the test instead of reading whatever lies behind it.
-                "-DCMAKE_CXX_FLAGS_DEBUG=-O0 -D_GLIBCXX_ASSERTIONS", "-DTAMURIK_BUILD_TESTS=ON"]
+                "-DCMAKE_CXX_FLAGS_DEBUG=" + DEBUG_FLAGS, "-DTAMURIK_BUILD_TESTS=ON"]
         if shutil.which("ccache"):
             args.append("-DCMAKE_CXX_COMPILER_LAUNCHER=ccache")
         if shutil.which("ld.lld"):
